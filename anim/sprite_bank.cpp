@@ -1,0 +1,17 @@
+#include <array>
+
+#include "anim/pose_selection.h"
+#include "anim/sprite_bank_layout.h"
+#include "shell/form_definitions.h"
+
+namespace tt {
+namespace {
+
+constexpr std::array kTicks{TimerHandler{"Constant", anim::poseSelectionTick}};
+constexpr FormBehaviour kBehaviour{nullptr, nullptr, kTicks, {}, CloseBox::Unload, false};
+
+}  // namespace
+
+const FormDefinition kSpriteBankForm{gx::kLayout, kBehaviour};
+
+}  // namespace tt

@@ -1,0 +1,1 @@
+// Stands in while assets/ holds no pictures.

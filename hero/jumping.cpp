@@ -1,0 +1,8 @@
+#include "hero/hero_handlers.h"
+#include "shell/game.h"
+
+namespace tt::hero {
+
+void jumpTick(Game&) {}
+
+}  // namespace tt::hero

@@ -1,0 +1,61 @@
+#include "shell/form.h"
+
+#include <array>
+
+namespace tt {
+namespace {
+
+Handler tickHandler(const FormBehaviour& behaviour, std::string_view timer) {
+    for (const TimerHandler& entry : behaviour.ticks)
+        if (entry.timer == timer) return entry.tick;
+    return nullptr;
+}
+
+}  // namespace
+
+FormObjects::FormObjects(const FormDefinition& definition, const PictureLibrary& pictures,
+                         const Micros& clock) {
+    for (const ObjectSpec& spec : definition.layout.objects) {
+        switch (spec.kind) {
+        case ObjectKind::Image:
+            images.emplace_back(spec, spec.content.empty() ? nullptr : pictures.find(spec.content));
+            break;
+        case ObjectKind::Label: labels.emplace_back(spec); break;
+        case ObjectKind::CommandButton: buttons.emplace_back(spec); break;
+        case ObjectKind::TextBox: textBoxes.emplace_back(spec); break;
+        case ObjectKind::HScrollBar: scrollBars.emplace_back(spec); break;
+        }
+    }
+    timers.reserve(definition.layout.timers.size());
+    for (const TimerSpec& spec : definition.layout.timers)
+        timers.emplace_back(spec, tickHandler(definition.behaviour, spec.name), clock);
+}
+
+std::vector<std::uint16_t> kindIndices(std::span<const ObjectSpec> objects) {
+    std::array<std::uint16_t, 5> next{};
+    std::vector<std::uint16_t> indices;
+    indices.reserve(objects.size());
+    for (const ObjectSpec& spec : objects)
+        indices.push_back(next[static_cast<std::size_t>(spec.kind)]++);
+    return indices;
+}
+
+const ObjectSpec* findObject(const FormLayout& layout, std::string_view name) {
+    for (const ObjectSpec& spec : layout.objects)
+        if (spec.name == name) return &spec;
+    return nullptr;
+}
+
+const TimerSpec* findTimer(const FormLayout& layout, std::string_view name) {
+    for (const TimerSpec& spec : layout.timers)
+        if (spec.name == name) return &spec;
+    return nullptr;
+}
+
+const MenuSpec* findMenu(const FormLayout& layout, std::string_view name) {
+    for (const MenuSpec& spec : layout.menus)
+        if (spec.name == name) return &spec;
+    return nullptr;
+}
+
+}  // namespace tt

@@ -1,0 +1,8 @@
+#include "world/world_handlers.h"
+#include "shell/game.h"
+
+namespace tt::world {
+
+void detectionTick(Game&) {}
+
+}  // namespace tt::world
