@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the game and runs every test: the whole
+# suite, then the core's tests again under AddressSanitizer and UBSan.
+set -euo pipefail
+source "$(dirname "$0")/tools/setup.sh"
+
+tt_build "$TT_ROOT/build"
+(cd "$TT_ROOT/build" && ctest --output-on-failure --timeout 600)
+
+tt_build "$TT_ROOT/build-sanitize" -DTT_SANITIZE=ON -DTT_BENCHMARKS=OFF
+(cd "$TT_ROOT/build-sanitize" &&
+  ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --output-on-failure --timeout 600 -L core)
