@@ -1,0 +1,112 @@
+#include "shell/qt/client_area.h"
+
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "shell/qt/key_codes.h"
+#include "shell/qt/measurement.h"
+
+namespace tt {
+namespace {
+
+bool hasClickHandler(FormId form, std::string_view object) {
+    for (const ClickHandler& entry : formDefinition(form).behaviour.clicks)
+        if (entry.object == object) return true;
+    return false;
+}
+
+}  // namespace
+
+ClientArea::ClientArea(const Game& game, FormId form, const Zoom& zoom, FormInput* input,
+                       QWidget* parent)
+    : QWidget(parent),
+      game_(game),
+      form_(form),
+      layout_(formDefinition(form).layout),
+      zoom_(zoom),
+      input_(input),
+      painter_(layout_) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(zoom_.logicalSize(toPixels(layout_.clientWidth)),
+                 zoom_.logicalSize(toPixels(layout_.clientHeight)));
+    // The play field takes the keys itself; forms with controls leave the
+    // focus to them.
+    if (formDefinition(form).behaviour.keyDown) setFocusPolicy(Qt::StrongFocus);
+}
+
+void ClientArea::syncScene(const FormObjects& objects) {
+    const std::uint64_t scene = ScenePainter::fingerprint(layout_, objects);
+    if (scene == shownScene_) return;
+    shownScene_ = scene;
+    update();
+}
+
+void ClientArea::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    // Draw in device pixels, where every game pixel is a whole block.
+    const qreal ratio = devicePixelRatioF();
+    painter.setTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    const QRect device(0, 0, qCeil(width() * ratio), qCeil(height() * ratio));
+    const FormObjects* objects = game_.loaded(form_);
+    if (!objects) {
+        painter.fillRect(device, painter_.backColour());
+        return;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    const QImage& frame = painter_.renderZoomed(*objects, zoom_);
+    painter.drawImage(QPoint(0, 0), frame);
+    // Any sliver a fractional screen scale leaves at the edges.
+    if (frame.width() < device.width())
+        painter.fillRect(QRect(frame.width(), 0, device.width() - frame.width(), device.height()),
+                         painter_.backColour());
+    if (frame.height() < device.height())
+        painter.fillRect(QRect(0, frame.height(), device.width(), device.height() - frame.height()),
+                         painter_.backColour());
+    if (Measurement* record = Measurement::active()) record->paint(form_, timer.nsecsElapsed());
+}
+
+std::optional<std::string_view> ClientArea::clickableImageAt(QPoint pixel) const {
+    const FormObjects* objects = game_.loaded(form_);
+    if (!objects) return std::nullopt;
+    // The first image of the layout is the top of the z-order.
+    for (const Image& image : objects->images) {
+        if (!image.visible || !hasClickHandler(form_, image.name)) continue;
+        if (pixelRect(image.left, image.top, image.width(), image.height()).contains(pixel))
+            return image.name;
+    }
+    return std::nullopt;
+}
+
+void ClientArea::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !input_) return;
+    pressed_ = clickableImageAt(zoom_.gamePixel(event->position()));
+}
+
+// A click is a press and a release on the same picture.
+void ClientArea::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !input_) return;
+    const auto released = clickableImageAt(zoom_.gamePixel(event->position()));
+    const auto pressed = pressed_;
+    pressed_.reset();
+    if (pressed && released == pressed) input_->click(form_, *pressed);
+}
+
+// Every key-down, auto-repeats included, goes to the game; releases do not.
+void ClientArea::keyPressEvent(QKeyEvent* event) {
+    if (!input_ || !formDefinition(form_).behaviour.keyDown) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const auto code = virtualKeyCode(event->key(), event->modifiers());
+    if (!code) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    input_->keyDown(form_, *code);
+    event->accept();
+}
+
+}  // namespace tt

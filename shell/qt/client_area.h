@@ -1,0 +1,46 @@
+#pragma once
+
+// The client area of a form's window: paints the scene zoomed with crisp
+// pixels, turns clicks on pictures and key-downs into the game's input.
+
+#include <QWidget>
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "shell/game.h"
+#include "shell/qt/form_input.h"
+#include "shell/qt/scene_painter.h"
+#include "shell/qt/zoom.h"
+
+namespace tt {
+
+class ClientArea final : public QWidget {
+public:
+    ClientArea(const Game& game, FormId form, const Zoom& zoom, FormInput* input,
+               QWidget* parent);
+
+    // Repaints when what the scene shows changed since the last look.
+    void syncScene(const FormObjects& objects);
+    // The topmost visible image under a game pixel that has a click handler.
+    std::optional<std::string_view> clickableImageAt(QPoint pixel) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    const Game& game_;
+    FormId form_;
+    const FormLayout& layout_;
+    Zoom zoom_;
+    FormInput* input_;
+    ScenePainter painter_;
+    std::uint64_t shownScene_ = 0;
+    std::optional<std::string_view> pressed_;
+};
+
+}  // namespace tt

@@ -1,0 +1,147 @@
+#include "shell/qt/scene_painter.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPalette>
+
+#include <bit>
+#include <cstring>
+
+#include "shell/qt/fonts.h"
+#include "shell/qt/picture_library.h"
+
+namespace tt {
+namespace {
+
+QColor toColour(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+bool hasTransparentPixels(const Picture& picture) {
+    for (std::uint32_t pixel : *picture.pixels)
+        if ((pixel >> 24) != 0xff) return true;
+    return false;
+}
+
+class Fingerprint {
+public:
+    void add(std::uint64_t value) { hash_ = (hash_ ^ value) * 0x100000001b3ULL; }
+    void add(float value) { add(static_cast<std::uint64_t>(std::bit_cast<std::uint32_t>(value))); }
+    void add(const void* pointer) { add(reinterpret_cast<std::uintptr_t>(pointer)); }
+    void add(const std::string& text) {
+        add(static_cast<std::uint64_t>(text.size()));
+        for (unsigned char c : text) add(static_cast<std::uint64_t>(c));
+    }
+    std::uint64_t value() const { return hash_; }
+
+private:
+    std::uint64_t hash_ = 0xcbf29ce484222325ULL;
+};
+
+}  // namespace
+
+ScenePainter::ScenePainter(const FormLayout& layout)
+    : layout_(layout),
+      kindIndex_(kindIndices(layout.objects)),
+      backColour_(layout.backColour ? toColour(*layout.backColour)
+                                    : QGuiApplication::palette().color(QPalette::Window)),
+      frame_(toPixels(layout.clientWidth), toPixels(layout.clientHeight), QImage::Format_RGB32) {}
+
+const QImage& ScenePainter::drawable(const Picture& picture) {
+    const void* key = picture.pixels.get();
+    auto found = drawables_.find(key);
+    if (found != drawables_.end()) return found->second;
+    // Opaque pictures are copied as they are; the others skip their
+    // transparent pixels by blending with alpha 0.
+    const QImage::Format format = hasTransparentPixels(picture)
+                                      ? QImage::Format_ARGB32_Premultiplied
+                                      : QImage::Format_RGB32;
+    QImage converted = EmbeddedPictures::toImage(picture).convertToFormat(format);
+    return drawables_.emplace(key, std::move(converted)).first->second;
+}
+
+void ScenePainter::drawLabel(QPainter& painter, const Label& label) {
+    if (label.caption.empty() && !label.opaqueBackground) return;
+    const QRect box = pixelRect(label.left, label.top, label.width, label.height);
+    painter.save();
+    painter.setClipRect(box, Qt::IntersectClip);
+    if (label.opaqueBackground) painter.fillRect(box, backColour_);
+    painter.setFont(sceneFont(label.font));
+    painter.setPen(label.colour ? toColour(*label.colour)
+                                : QGuiApplication::palette().color(QPalette::WindowText));
+    // A label's caption is shown as it is: words wrap inside the box and
+    // what does not fit is cut off.
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                     QString::fromStdString(label.caption));
+    painter.restore();
+}
+
+const QImage& ScenePainter::render(const FormObjects& objects) {
+    frame_.fill(backColour_);
+    QPainter painter(&frame_);
+    painter.setClipRect(frame_.rect());
+    const auto specs = layout_.objects;
+    for (std::size_t row = specs.size(); row-- > 0;) {
+        const std::uint16_t index = kindIndex_[row];
+        switch (specs[row].kind) {
+        case ObjectKind::Image: {
+            const Image& image = objects.images[index];
+            if (!image.visible || !image.picture()) break;
+            painter.drawImage(QPoint(toPixels(image.left), toPixels(image.top)),
+                              drawable(*image.picture()));
+            break;
+        }
+        case ObjectKind::Label: {
+            const Label& label = objects.labels[index];
+            if (label.visible) drawLabel(painter, label);
+            break;
+        }
+        default: break;  // controls are real widgets on top of the scene
+        }
+    }
+    return frame_;
+}
+
+const QImage& ScenePainter::renderZoomed(const FormObjects& objects, const Zoom& zoom) {
+    const QImage& frame = render(objects);
+    const int factor = zoom.devicePixelsPerPixel();
+    if (factor == 1) return frame;
+    const QSize size = frame.size() * factor;
+    if (zoomed_.size() != size) zoomed_ = QImage(size, QImage::Format_RGB32);
+    // Every game pixel becomes a factor x factor block: widen each line once,
+    // then copy it down.
+    const int width = frame.width();
+    for (int y = 0; y < frame.height(); ++y) {
+        const auto* source = reinterpret_cast<const std::uint32_t*>(frame.constScanLine(y));
+        auto* target = reinterpret_cast<std::uint32_t*>(zoomed_.scanLine(y * factor));
+        for (int x = 0; x < width; ++x)
+            for (int k = 0; k < factor; ++k) *target++ = source[x];
+        for (int k = 1; k < factor; ++k)
+            std::memcpy(zoomed_.scanLine(y * factor + k), zoomed_.constScanLine(y * factor),
+                        static_cast<std::size_t>(size.width()) * 4);
+    }
+    return zoomed_;
+}
+
+std::uint64_t ScenePainter::fingerprint(const FormLayout& layout, const FormObjects& objects) {
+    Fingerprint print;
+    for (const Image& image : objects.images) {
+        print.add(static_cast<std::uint64_t>(image.visible));
+        if (!image.visible) continue;
+        print.add(image.left);
+        print.add(image.top);
+        print.add(image.picture() ? image.picture()->pixels.get() : nullptr);
+    }
+    for (const Label& label : objects.labels) {
+        print.add(static_cast<std::uint64_t>(label.visible));
+        if (!label.visible) continue;
+        print.add(label.left);
+        print.add(label.top);
+        print.add(label.width);
+        print.add(label.height);
+        print.add(label.caption);
+        print.add(static_cast<std::uint64_t>(label.opaqueBackground));
+    }
+    print.add(static_cast<std::uint64_t>(layout.objects.size()));
+    return print.value();
+}
+
+}  // namespace tt

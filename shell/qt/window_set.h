@@ -1,0 +1,58 @@
+#pragma once
+
+// The game's windows: one for each form the game shows, kept in step with
+// the game after every clock tick and every input. The game is the truth;
+// the windows follow its form states, its modal show and its scene.
+
+#include <QObject>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+
+#include "shell/game.h"
+#include "shell/qt/form_input.h"
+#include "shell/qt/form_window.h"
+
+namespace tt {
+
+class WindowSet final : public QObject, public FormInput {
+public:
+    WindowSet(Game& game, int zoom);
+    ~WindowSet() override;
+
+    // Creates, shows, hides and destroys windows as the form states say and
+    // brings every window's contents in step with the game.
+    void sync();
+    // The window of a form, or nullptr while the game does not show it.
+    FormWindow* window(FormId form) const;
+    // Runs once when the game has ended and every window is gone.
+    void onEnded(std::function<void()> ended) { ended_ = std::move(ended); }
+
+    bool takesInput(FormId form) const override;
+    void click(FormId form, std::string_view object) override;
+    void keyDown(FormId form, std::int16_t code) override;
+    void typeText(TextBoxRef box, const QString& text) override;
+    void scroll(ScrollBarRef bar, int value) override;
+    void closeBox(FormId form) override;
+
+protected:
+    // Keeps every input away from a window the modal show blocks.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    FormWindow* create(FormId form);
+    void placeNew(FormWindow& window);
+    void destroy(FormId form);
+    void activateModal();
+    std::optional<FormId> formOfWidget(QObject* object) const;
+
+    Game& game_;
+    int zoom_;
+    std::array<QPointer<FormWindow>, kFormCount> windows_{};
+    std::optional<FormId> activeModal_;
+    std::function<void()> ended_;
+    bool endReported_ = false;
+};
+
+}  // namespace tt
