@@ -80,6 +80,11 @@ QFont outline(const QString& family, float points, bool bold, qreal scale) {
 
 void loadGameFonts() { faces(); }
 
+bool isBitmapFace(const QFont& font) {
+    const QString& bitmap = faces().bitmapSans;
+    return !bitmap.isEmpty() && font.family() == bitmap;
+}
+
 QFont sceneFont(const FontSpec& spec) {
     const Faces& loaded = faces();
     if (isTitleFace(spec)) return outline(loaded.script, pointsOf(spec), spec.bold, 1);
@@ -87,7 +92,7 @@ QFont sceneFont(const FontSpec& spec) {
         return outline(loaded.outlineSans, pointsOf(spec), spec.bold, 1);
     QFont font(loaded.bitmapSans);
     font.setPixelSize(nearestStrike(pointsOf(spec)));
-    font.setBold(spec.bold);
+    font.setBold(false);
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
@@ -96,8 +101,6 @@ QFont controlFont(const FontSpec& spec, const Zoom& zoom) {
     const Faces& loaded = faces();
     const qreal scale = zoom.logicalPerPixel();
     if (isTitleFace(spec)) return outline(loaded.script, pointsOf(spec), spec.bold, scale);
-    if (zoom.devicePixelsPerPixel() == 1 && zoom.deviceRatio == 1 && !loaded.bitmapSans.isEmpty())
-        return sceneFont(spec);
     return outline(loaded.outlineSans, pointsOf(spec), spec.bold, scale);
 }
 

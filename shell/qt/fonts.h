@@ -19,8 +19,12 @@ void loadGameFonts();
 // pixel (the scene is zoomed afterwards, so bitmap faces stay crisp).
 QFont sceneFont(const FontSpec& spec);
 
-// The font of a real control at the window's zoom. Bitmap faces do not
-// scale, so a scaled control gets an outline face of the same style.
+// The font of a real control at the window's zoom: an outline face of the
+// same style, since the controls are not zoomed as pictures are.
 QFont controlFont(const FontSpec& spec, const Zoom& zoom);
+
+// Bitmap faces have no bold strikes; their bold is drawn twice, a pixel
+// apart, as classic desktops do.
+bool isBitmapFace(const QFont& font);
 
 }  // namespace tt

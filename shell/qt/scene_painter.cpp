@@ -64,13 +64,16 @@ void ScenePainter::drawLabel(QPainter& painter, const Label& label) {
     painter.save();
     painter.setClipRect(box, Qt::IntersectClip);
     if (label.opaqueBackground) painter.fillRect(box, backColour_);
-    painter.setFont(sceneFont(label.font));
+    const QFont font = sceneFont(label.font);
+    painter.setFont(font);
     painter.setPen(label.colour ? toColour(*label.colour)
                                 : QGuiApplication::palette().color(QPalette::WindowText));
     // A label's caption is shown as it is: words wrap inside the box and
     // what does not fit is cut off.
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                     QString::fromStdString(label.caption));
+    const QString caption = QString::fromStdString(label.caption);
+    constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    painter.drawText(box, kFlags, caption);
+    if (label.font.bold && isBitmapFace(font)) painter.drawText(box.translated(1, 0), kFlags, caption);
     painter.restore();
 }
 

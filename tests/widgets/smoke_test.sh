@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# The real program in a real X server: pick a character, press GO!, press
+# keys on the play field, take a screenshot and look for the play field's
+# sky and the say window on it.
+#   smoke_test.sh PATH/TO/turnip-trek
+# Exit status 77 (skipped) when the X tools are missing. Every wait is
+# bounded, so a stuck program fails the test instead of hanging it.
+set -euo pipefail
+
+if [ "${1:-}" != --inside ]; then
+  program=$(realpath "$1")
+  for tool in xvfb-run xdotool import; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+  done
+  /usr/bin/python3 -c 'import PIL' 2>/dev/null || { echo "skipped: python3-pil is missing"; exit 77; }
+  exec timeout --kill-after=10 150 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --inside "$program"
+fi
+
+program=$2
+work=$(mktemp -d)
+game_pid=
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+step() { echo "smoke: $*"; }
+fail() { echo "smoke: FAILED: $*" >&2; import -window root "$work/failure.png" 2>/dev/null &&
+  [ -n "${TT_SMOKE_KEEP:-}" ] && cp "$work/failure.png" "$TT_SMOKE_KEEP/turnip-trek-smoke-failure.png"; exit 1; }
+
+# Waits (bounded) for a visible window whose title is exactly $1; prints ids.
+wait_for_window() {
+  timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null || fail "no window '$1'"
+}
+
+# Clicks at a point of a window's client area, in game pixels. Without a
+# window manager a window is its client area plus the menu bar above it, so
+# the client area is found from the window's bottom edge.
+click_in() {
+  local window=$1 client_height=$2 x=$3 y=$4
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool mousemove --sync $((X + x)) $((Y + HEIGHT - client_height + y)) click 1
+}
+
+step "starting $program"
+QT_QPA_PLATFORM=xcb "$program" >"$work/out.txt" 2>&1 &
+game_pid=$!
+
+main=$(wait_for_window "Ember2 - Online" | head -n 1)
+sleep 0.5
+step "choosing Clover and pressing GO!"
+click_in "$main" 250 145 135   # the fourth portrait
+click_in "$main" 250 124 236   # GO!
+say=$(wait_for_window "Say Window" | head -n 1)
+play=
+for attempt in $(seq 1 50); do
+  for window in $(xdotool search --onlyvisible --name '^Ember2 - Online$' 2>/dev/null); do
+    [ "$window" != "$main" ] && play=$window
+  done
+  [ -n "$play" ] && break
+  sleep 0.2
+done
+[ -n "$play" ] || fail "the play field did not open"
+
+step "walking and jumping"
+xdotool windowfocus --sync "$play" 2>/dev/null || true
+xdotool key --delay 80 Right Right Right z Left
+sleep 1
+kill -0 "$game_pid" 2>/dev/null || fail "the program ended: $(cat "$work/out.txt")"
+
+step "looking at the screen"
+import -window root "$work/screen.png"
+# TT_SMOKE_KEEP=DIR keeps the screenshot for a look.
+[ -n "${TT_SMOKE_KEEP:-}" ] && cp "$work/screen.png" "$TT_SMOKE_KEEP/turnip-trek-smoke.png"
+eval "$(xdotool getwindowgeometry --shell "$play")"
+/usr/bin/python3 - "$work/screen.png" "$X" "$((Y + HEIGHT - 158))" <<'PYTHON' || fail "the play field does not look right"
+import sys
+from PIL import Image
+
+screen = Image.open(sys.argv[1]).convert("RGB")
+left, top = int(sys.argv[2]), int(sys.argv[3])
+field = screen.crop((left, top, left + 255, top + 158))
+colours = field.getcolors(255 * 158)
+sky = sum(count for count, colour in colours if colour == (63, 191, 255))
+print(f"smoke: {sky} sky pixels of {255 * 158} in the play field")
+sys.exit(0 if sky > 255 * 158 // 5 else 1)
+PYTHON
+
+[ -n "$say" ] || fail "no say window"
+step "passed"
