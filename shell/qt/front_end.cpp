@@ -23,9 +23,11 @@ int runWindows(Game& game, int zoom) {
 
     WindowSet windows(game, zoom);
     GameClock clock(game, [&windows] { windows.sync(); });
+    // exit, not quit: quitting first asks every window to close, and a
+    // window's close box belongs to the game.
     windows.onEnded([&clock] {
         clock.stop();
-        QCoreApplication::quit();
+        QCoreApplication::exit(0);
     });
     windows.sync();
     if (game.ended()) return 0;

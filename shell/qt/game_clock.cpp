@@ -1,5 +1,7 @@
 #include "shell/qt/game_clock.h"
 
+#include <QCoreApplication>
+
 #include "shell/qt/measurement.h"
 
 namespace tt {
@@ -19,7 +21,14 @@ void GameClock::start() {
 
 void GameClock::tick() {
     const Micros micros = elapsed_.nsecsElapsed() / 1000;
-    if (Measurement* record = Measurement::active()) record->clockTick(micros);
+    if (Measurement* record = Measurement::active()) {
+        record->clockTick(micros);
+        if (record->over(micros)) {
+            timer_.stop();
+            QCoreApplication::exit(0);
+            return;
+        }
+    }
     game_.tickAt(game_.now() > micros ? game_.now() : micros);
     afterTick_();
 }

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <string_view>
 
 #include "shell/form.h"
 
@@ -18,6 +19,10 @@ Measurement* Measurement::active() {
 }
 
 Measurement::Measurement(std::string file) : file_(std::move(file)) {
+    if (const char* seconds = std::getenv("TT_MEASURE_SECONDS"))
+        limit_ = std::strtoll(seconds, nullptr, 10) * 1'000'000;
+    const char* repaint = std::getenv("TT_MEASURE_REPAINT");
+    repaintEveryTick_ = repaint && std::string_view(repaint) == "1";
     // Enough for several minutes, so recording allocates nothing while playing.
     ticks_.reserve(1 << 16);
     paints_.reserve(1 << 17);

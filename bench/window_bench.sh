@@ -1,0 +1,139 @@
+#!/usr/bin/env bash
+# How the real program keeps time in its windows, under Xvfb:
+#   bench/window_bench.sh [PATH/TO/turnip-trek] [SECONDS]
+# plays for SECONDS (default 30) at zoom 1 and reports the mean and 99th
+# percentile of the measured clock period, the CPU time against a bare Qt
+# window repainting at the same rate, the resident memory, and the time to
+# paint one play-field frame at zoom 1 and at zoom 4. The play field is
+# repainted at every clock tick, the most it ever paints, whatever moves. Needs xvfb, xdotool and
+# a C++ compiler with Qt's development files (tools/setup.sh installs them).
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+program=$(realpath "${1:-$root/build/turnip-trek}")
+seconds=${2:-30}
+period_ms=16
+
+if [ "${BENCH_INSIDE:-}" != 1 ]; then
+  for tool in xvfb-run xdotool g++ pkg-config; do
+    command -v "$tool" >/dev/null || { echo "window_bench: $tool is missing" >&2; exit 1; }
+  done
+  BENCH_INSIDE=1 exec timeout $((seconds * 3 + 180)) \
+    xvfb-run -a -s "-screen 0 2560x1600x24" "$0" "$program" "$seconds"
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# The bare window, built from its one source file.
+g++ -std=c++20 -O2 -fPIC "$root/bench/window/bare_window.cpp" -o "$work/bare_window" \
+  $(pkg-config --cflags --libs Qt6Widgets)
+
+# CPU ticks (user + system) and resident kB of a process, from /proc.
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+resident_kb() { awk '/^VmRSS/ { print $2 }' "/proc/$1/status"; }
+
+wait_for_window() {
+  timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
+
+click_in() {
+  local window=$1 client_height=$2 x=$3 y=$4
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool mousemove --sync $((X + x)) $((Y + HEIGHT - client_height + y)) click 1
+}
+
+# Starts a game at a zoom, picks Clover, presses GO! and plays: keys now and
+# then for the given time, while the program measures itself. Writes
+# "CPU_TICKS RESIDENT_KB" over the played time (after the start-up) to
+# RESULT, once the program has ended and written its record.
+play() {
+  local zoom=$1 record=$2 time=$3 result=$4
+  # The program ends itself a little after the played time.
+  TT_MEASURE=$record TT_MEASURE_SECONDS=$((time + 10)) TT_MEASURE_REPAINT=1 QT_QPA_PLATFORM=xcb \
+    "$program" --zoom "$zoom" --clock-ms "$period_ms" >/dev/null 2>&1 &
+  local pid=$!
+  local main
+  main=$(wait_for_window "Ember2 - Online")
+  sleep 0.5
+  click_in "$main" $((250 * zoom)) $((145 * zoom)) $((135 * zoom))
+  click_in "$main" $((250 * zoom)) $((124 * zoom)) $((236 * zoom))
+  wait_for_window "Say Window" >/dev/null
+  local play=
+  for window in $(xdotool search --onlyvisible --name '^Ember2 - Online$'); do
+    [ "$window" != "$main" ] && play=$window
+  done
+  xdotool windowfocus "$play" 2>/dev/null || true
+  sleep 1
+  local before
+  before=$(cpu_ticks "$pid")
+  local end=$((SECONDS + time))
+  while [ $SECONDS -lt $end ]; do
+    xdotool key --delay 120 Right Right z Left Left space >/dev/null 2>&1 || true
+    sleep 0.5
+  done
+  echo "$(($(cpu_ticks "$pid") - before)) $(resident_kb "$pid")" >"$result"
+  wait "$pid" || { echo "window_bench: the game failed" >&2; exit 1; }
+}
+
+bare() {
+  local width=$1 height=$2 time=$3 result=$4
+  "$work/bare_window" "$width" "$height" "$period_ms" $((time + 2)) >/dev/null 2>&1 &
+  local pid=$!
+  wait_for_window "bare window" >/dev/null
+  sleep 1
+  local before
+  before=$(cpu_ticks "$pid")
+  sleep "$time"
+  echo "$(($(cpu_ticks "$pid") - before)) $(resident_kb "$pid")" >"$result"
+  wait "$pid" || true
+}
+
+echo "window_bench: playing ${seconds} s at zoom 1 ..."
+play 1 "$work/zoom1.txt" "$seconds" "$work/game.cpu"
+read -r game_cpu game_rss <"$work/game.cpu"
+echo "window_bench: a bare window for ${seconds} s ..."
+bare 255 158 "$seconds" "$work/bare.cpu"
+read -r bare_cpu bare_rss <"$work/bare.cpu"
+echo "window_bench: playing 10 s at zoom 4 ..."
+play 4 "$work/zoom4.txt" 10 "$work/zoom4.cpu"
+read -r _ zoom4_rss <"$work/zoom4.cpu"
+
+/usr/bin/python3 - "$work/zoom1.txt" "$work/zoom4.txt" "$period_ms" "$game_cpu" "$bare_cpu" \
+  "$game_rss" "$bare_rss" "$zoom4_rss" "$(getconf CLK_TCK)" "$seconds" <<'PYTHON'
+import sys
+
+zoom1, zoom4, period = sys.argv[1], sys.argv[2], float(sys.argv[3])
+game_cpu, bare_cpu, game_rss, bare_rss, zoom4_rss, hz, seconds = map(float, sys.argv[4:11])
+
+def records(path):
+    ticks, paints = [], []
+    for line in open(path):
+        words = line.split()
+        if words[0] == "tick":
+            ticks.append(int(words[1]))
+        elif words[0] == "paint" and words[1] == "Play":
+            paints.append(int(words[2]))
+    return ticks, paints
+
+def percentile(values, fraction):
+    ordered = sorted(values)
+    return ordered[min(len(ordered) - 1, int(fraction * len(ordered)))]
+
+ticks, paints1 = records(zoom1)
+_, paints4 = records(zoom4)
+periods = [(b - a) / 1000 for a, b in zip(ticks, ticks[1:])]
+mean = sum(periods) / len(periods)
+print(f"clock period: configured {period:.0f} ms, mean {mean:.3f} ms "
+      f"({100 * (mean - period) / period:+.2f} %), p99 {percentile(periods, 0.99):.3f} ms "
+      f"({percentile(periods, 0.99) / period:.2f} periods), max {max(periods):.3f} ms, "
+      f"{len(periods)} periods")
+print(f"CPU time over {seconds:.0f} s: game {game_cpu / hz:.2f} s, bare window {bare_cpu / hz:.2f} s, "
+      f"ratio {game_cpu / max(bare_cpu, 1):.2f}")
+for name, paints in (("zoom 1", paints1), ("zoom 4", paints4)):
+    if paints:
+        print(f"play-field paint at {name}: mean {sum(paints) / len(paints) / 1e6:.3f} ms, "
+              f"p99 {percentile(paints, 0.99) / 1e6:.3f} ms over {len(paints)} paints")
+print(f"resident memory: game {game_rss / 1024:.1f} MB at zoom 1, {zoom4_rss / 1024:.1f} MB at zoom 4; "
+      f"bare window {bare_rss / 1024:.1f} MB")
+PYTHON
