@@ -40,12 +40,22 @@ void ClientArea::syncScene(const FormObjects& objects) {
     const std::uint64_t scene = ScenePainter::fingerprint(layout_, objects);
     const Measurement* record = Measurement::active();
     const bool measuring = record && record->repaintEveryTick() && form_ == FormId::Play;
-    if (scene == shownScene_ && !measuring) return;
+    if (drawn_ && scene == shownScene_ && !measuring) return;
     shownScene_ = scene;
-    update();
+    drawScene(objects, measuring);
 }
 
-void ClientArea::paintEvent(QPaintEvent*) {
+void ClientArea::drawScene(const FormObjects& objects, bool everything) {
+    QElapsedTimer timer;
+    timer.start();
+    const QRect changed = painter_.refresh(objects, zoom_, everything || !drawn_);
+    drawn_ = true;
+    drawNanos_ += timer.nsecsElapsed();
+    // A game pixel may straddle a logical pixel at fractional screen scales.
+    if (!changed.isEmpty()) update(zoom_.logicalRect(changed).adjusted(-1, -1, 1, 1));
+}
+
+void ClientArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // Draw in device pixels, where every game pixel is a whole block.
     const qreal ratio = devicePixelRatioF();
@@ -56,18 +66,26 @@ void ClientArea::paintEvent(QPaintEvent*) {
         painter.fillRect(device, painter_.backColour());
         return;
     }
+    if (!drawn_) drawScene(*objects, true);
     QElapsedTimer timer;
     timer.start();
-    const QImage& frame = painter_.renderZoomed(*objects, zoom_);
-    painter.drawImage(QPoint(0, 0), frame);
+    // Only the part asked for is copied.
+    const QRect asked = QRectF(QRectF(event->rect()).topLeft() * ratio,
+                               QRectF(event->rect()).size() * ratio)
+                            .toAlignedRect()
+                            .intersected(device);
+    const QImage& zoomed = painter_.zoomed();
+    painter.drawImage(asked.topLeft(), zoomed, asked);
     // Any sliver a fractional screen scale leaves at the edges.
-    if (frame.width() < device.width())
-        painter.fillRect(QRect(frame.width(), 0, device.width() - frame.width(), device.height()),
+    if (zoomed.width() < device.width())
+        painter.fillRect(QRect(zoomed.width(), 0, device.width() - zoomed.width(), device.height()),
                          painter_.backColour());
-    if (frame.height() < device.height())
-        painter.fillRect(QRect(0, frame.height(), device.width(), device.height() - frame.height()),
+    if (zoomed.height() < device.height())
+        painter.fillRect(QRect(0, zoomed.height(), device.width(), device.height() - zoomed.height()),
                          painter_.backColour());
-    if (Measurement* record = Measurement::active()) record->paint(form_, timer.nsecsElapsed());
+    if (Measurement* record = Measurement::active())
+        record->paint(form_, drawNanos_ + timer.nsecsElapsed());
+    drawNanos_ = 0;
 }
 
 std::optional<std::string_view> ClientArea::clickableImageAt(QPoint pixel) const {

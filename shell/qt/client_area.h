@@ -21,7 +21,8 @@ public:
     ClientArea(const Game& game, FormId form, const Zoom& zoom, FormInput* input,
                QWidget* parent);
 
-    // Repaints when what the scene shows changed since the last look.
+    // Draws the scene when it changed since the last look, and repaints the
+    // part of the window that looks different.
     void syncScene(const FormObjects& objects);
     // The topmost visible image under a game pixel that has a click handler.
     std::optional<std::string_view> clickableImageAt(QPoint pixel) const;
@@ -33,6 +34,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void drawScene(const FormObjects& objects, bool everything);
+
     const Game& game_;
     FormId form_;
     const FormLayout& layout_;
@@ -40,6 +43,9 @@ private:
     FormInput* input_;
     ScenePainter painter_;
     std::uint64_t shownScene_ = 0;
+    bool drawn_ = false;
+    // How long drawing the scene took, counted into the next paint.
+    std::int64_t drawNanos_ = 0;
     std::optional<std::string_view> pressed_;
 };
 

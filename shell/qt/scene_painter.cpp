@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPalette>
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -42,8 +43,7 @@ ScenePainter::ScenePainter(const FormLayout& layout)
     : layout_(layout),
       kindIndex_(kindIndices(layout.objects)),
       backColour_(layout.backColour ? toColour(*layout.backColour)
-                                    : QGuiApplication::palette().color(QPalette::Window)),
-      frame_(toPixels(layout.clientWidth), toPixels(layout.clientHeight), QImage::Format_RGB32) {}
+                                    : QGuiApplication::palette().color(QPalette::Window)) {}
 
 const QImage& ScenePainter::drawable(const Picture& picture) {
     const void* key = picture.pixels.get();
@@ -77,7 +77,7 @@ void ScenePainter::drawLabel(QPainter& painter, const Label& label) {
     painter.restore();
 }
 
-const QImage& ScenePainter::render(const FormObjects& objects) {
+void ScenePainter::render(const FormObjects& objects) {
     frame_.fill(backColour_);
     QPainter painter(&frame_);
     painter.setClipRect(frame_.rect());
@@ -100,28 +100,85 @@ const QImage& ScenePainter::render(const FormObjects& objects) {
         default: break;  // controls are real widgets on top of the scene
         }
     }
-    return frame_;
 }
 
-const QImage& ScenePainter::renderZoomed(const FormObjects& objects, const Zoom& zoom) {
-    const QImage& frame = render(objects);
-    const int factor = zoom.devicePixelsPerPixel();
-    if (factor == 1) return frame;
-    const QSize size = frame.size() * factor;
-    if (zoomed_.size() != size) zoomed_ = QImage(size, QImage::Format_RGB32);
-    // Every game pixel becomes a factor x factor block: widen each line once,
-    // then copy it down.
-    const int width = frame.width();
-    for (int y = 0; y < frame.height(); ++y) {
-        const auto* source = reinterpret_cast<const std::uint32_t*>(frame.constScanLine(y));
-        auto* target = reinterpret_cast<std::uint32_t*>(zoomed_.scanLine(y * factor));
+namespace {
+
+// The smallest rectangle holding every pixel in which two frames differ.
+QRect difference(const QImage& before, const QImage& after) {
+    const int width = after.width();
+    const auto rowBytes = static_cast<std::size_t>(width) * 4;
+    int top = -1;
+    int bottom = -1;
+    int left = width;
+    int right = -1;
+    for (int y = 0; y < after.height(); ++y) {
+        const auto* old = reinterpret_cast<const std::uint32_t*>(before.constScanLine(y));
+        const auto* now = reinterpret_cast<const std::uint32_t*>(after.constScanLine(y));
+        if (std::memcmp(old, now, rowBytes) == 0) continue;
+        if (top < 0) top = y;
+        bottom = y;
+        int x = 0;
+        while (old[x] == now[x]) ++x;
+        left = std::min(left, x);
+        x = width - 1;
+        while (old[x] == now[x]) --x;
+        right = std::max(right, x);
+    }
+    if (top < 0) return {};
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// One line widened: every pixel becomes Factor pixels.
+template <int Factor>
+void widen(const std::uint32_t* source, std::uint32_t* target, int width) {
+    for (int x = 0; x < width; ++x, target += Factor)
+        for (int k = 0; k < Factor; ++k) target[k] = source[x];
+}
+
+void widen(const std::uint32_t* source, std::uint32_t* target, int width, int factor) {
+    switch (factor) {
+    case 2: widen<2>(source, target, width); return;
+    case 3: widen<3>(source, target, width); return;
+    case 4: widen<4>(source, target, width); return;
+    case 5: widen<5>(source, target, width); return;
+    case 6: widen<6>(source, target, width); return;
+    default:
         for (int x = 0; x < width; ++x)
             for (int k = 0; k < factor; ++k) *target++ = source[x];
-        for (int k = 1; k < factor; ++k)
-            std::memcpy(zoomed_.scanLine(y * factor + k), zoomed_.constScanLine(y * factor),
-                        static_cast<std::size_t>(size.width()) * 4);
     }
-    return zoomed_;
+}
+
+}  // namespace
+
+QRect ScenePainter::refresh(const FormObjects& objects, const Zoom& zoom, bool everything) {
+    const QSize size(toPixels(layout_.clientWidth), toPixels(layout_.clientHeight));
+    const bool first = frame_.isNull() || factor_ != zoom.devicePixelsPerPixel();
+    factor_ = zoom.devicePixelsPerPixel();
+    std::swap(frame_, previous_);
+    if (frame_.size() != size) frame_ = QImage(size, QImage::Format_RGB32);
+    render(objects);
+    const QRect changed = first || everything || previous_.size() != size
+                              ? frame_.rect()
+                              : difference(previous_, frame_);
+    if (factor_ > 1 && !changed.isEmpty()) {
+        if (zoomed_.size() != size * factor_) zoomed_ = QImage(size * factor_, QImage::Format_RGB32);
+        zoomRows(changed.top(), changed.bottom());
+    }
+    return changed;
+}
+
+// Every game pixel becomes a factor x factor block: each line is widened
+// once, then copied down.
+void ScenePainter::zoomRows(int first, int last) {
+    const auto rowBytes = static_cast<std::size_t>(zoomed_.width()) * 4;
+    for (int y = first; y <= last; ++y) {
+        const auto* source = reinterpret_cast<const std::uint32_t*>(frame_.constScanLine(y));
+        uchar* target = zoomed_.scanLine(y * factor_);
+        widen(source, reinterpret_cast<std::uint32_t*>(target), frame_.width(), factor_);
+        for (int k = 1; k < factor_; ++k)
+            std::memcpy(zoomed_.scanLine(y * factor_ + k), target, rowBytes);
+    }
 }
 
 std::uint64_t ScenePainter::fingerprint(const FormLayout& layout, const FormObjects& objects) {

@@ -10,6 +10,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRect>
 
 #include "shell/form.h"
 #include "shell/qt/zoom.h"
@@ -20,10 +21,15 @@ class ScenePainter {
 public:
     explicit ScenePainter(const FormLayout& layout);
 
-    // The client area as the scene shows it, one pixel per game pixel.
-    const QImage& render(const FormObjects& objects);
+    // Draws the scene afresh and returns the part of the client area, in
+    // game pixels, that looks different from the last time (all of it the
+    // first time, or when `everything` is asked for).
+    QRect refresh(const FormObjects& objects, const Zoom& zoom, bool everything = false);
+    bool hasFrame() const { return !frame_.isNull(); }
+    // The last scene drawn, one pixel per game pixel.
+    const QImage& frame() const { return frame_; }
     // The same, zoomed with nearest-neighbour pixels to device pixels.
-    const QImage& renderZoomed(const FormObjects& objects, const Zoom& zoom);
+    const QImage& zoomed() const { return factor_ == 1 ? frame_ : zoomed_; }
 
     // Changes whenever anything drawn changes, so a window repaints only
     // when its scene did.
@@ -32,6 +38,8 @@ public:
     QColor backColour() const { return backColour_; }
 
 private:
+    void render(const FormObjects& objects);
+    void zoomRows(int first, int last);
     const QImage& drawable(const Picture& picture);
     void drawLabel(class QPainter& painter, const Label& label);
 
@@ -41,7 +49,9 @@ private:
     // Pictures converted once for fast drawing, by their shared pixels.
     std::unordered_map<const void*, QImage> drawables_;
     QImage frame_;
+    QImage previous_;
     QImage zoomed_;
+    int factor_ = 1;
 };
 
 }  // namespace tt
