@@ -66,10 +66,14 @@ QWidget* FormWindow::clientArea() const { return client_; }
 
 void FormWindow::buildMenus() {
     if (layout_.menus.empty()) return;
+    // The menus grow with the zoom, as the controls do.
+    const QFont font = controlFont({}, zoom_);
+    menuBar()->setFont(font);
     for (const MenuSpec& top : layout_.menus) {
         if (!top.parent.empty()) continue;
         QMenu* menu = menuBar()->addMenu(toQString(top.caption));
         menu->setObjectName(toQString(top.name));
+        menu->setFont(font);
         for (const MenuSpec& item : layout_.menus) {
             if (item.parent != top.name) continue;
             QAction* action = menu->addAction(toQString(item.caption));
