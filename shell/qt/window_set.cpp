@@ -148,13 +148,14 @@ void WindowSet::sync() {
     activateModal();
 }
 
-// A form that has just become modal comes to the front with the focus.
+// A form that has just become modal comes to the front with the focus; when
+// the last modal show ends, the start screen has it again.
 void WindowSet::activateModal() {
     const std::optional<FormId> modal = game_.modalForm();
     if (modal == activeModal_) return;
     activeModal_ = modal;
-    FormWindow* shown = modal ? window(*modal) : nullptr;
-    if (!shown) return;
+    FormWindow* shown = window(modal.value_or(FormId::Main));
+    if (!shown || !shown->isVisible()) return;
     shown->raise();
     shown->activateWindow();
 }

@@ -95,6 +95,16 @@ TEST_F(PlayWindow, FOneIsTheSettingsShortcutNotAKeyDown) {
     EXPECT_TRUE(input.keys.empty());
 }
 
+TEST_F(PlayWindow, AltAndTheAccessKeyOpenTheMenu) {
+    if (!active) GTEST_SKIP() << "the platform did not activate the window";
+    QTest::keyClick(&window, Qt::Key_O, Qt::AltModifier);
+    QMenu* options = window.findChild<QMenu*>("mnuOptions");
+    EXPECT_TRUE(QTest::qWaitFor([options] { return options->isVisible(); }, 1000));
+    QTest::keyClick(options, Qt::Key_S);
+    EXPECT_EQ(input.clicks, std::vector<std::string>{"mnuSettings"});
+    EXPECT_TRUE(input.keys.empty());
+}
+
 TEST_F(PlayWindow, TheCloseBoxGoesToTheGame) {
     window.close();
     EXPECT_EQ(input.closes, 1);
