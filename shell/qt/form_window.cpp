@@ -36,9 +36,10 @@ Widget* named(const std::vector<Widget*>& widgets, std::string_view name) {
 
 template <typename Object>
 void place(QWidget* widget, const Object& object, const Zoom& zoom) {
-    widget->setGeometry(zoom.logicalRect(pixelRect(object.left, object.top, object.width,
-                                                   object.height)));
-    widget->setVisible(object.visible);
+    const QRect where =
+        zoom.logicalRect(pixelRect(object.left, object.top, object.width, object.height));
+    if (widget->geometry() != where) widget->setGeometry(where);
+    if (widget->isHidden() == object.visible) widget->setVisible(object.visible);
 }
 
 }  // namespace
@@ -107,6 +108,7 @@ void FormWindow::buildControls() {
                 if (input_) input_->click(form_, name);
             });
             buttons_.push_back(button);
+            shownCaptions_.emplace_back(spec.content);
             break;
         }
         case ObjectKind::TextBox: {
@@ -119,6 +121,7 @@ void FormWindow::buildControls() {
                 if (input_) input_->typeText(ref, text);
             });
             textBoxes_.push_back(box);
+            shownTexts_.emplace_back();
             break;
         }
         case ObjectKind::HScrollBar: {
@@ -160,18 +163,26 @@ void FormWindow::syncControls(const FormObjects& objects) {
         const CommandButton& button = objects.buttons[i];
         place(buttons_[i], button, zoom_);
         buttons_[i]->setEnabled(button.enabled);
-        const QString caption = QString::fromStdString(button.caption);
-        if (buttons_[i]->text() != caption) buttons_[i]->setText(caption);
+        if (shownCaptions_[i] == button.caption) continue;
+        shownCaptions_[i] = button.caption;
+        buttons_[i]->setText(QString::fromStdString(button.caption));
     }
     for (std::size_t i = 0; i < textBoxes_.size(); ++i) {
         const TextBox& box = objects.textBoxes[i];
         place(textBoxes_[i], box, zoom_);
+        if (shownTexts_[i] == box.text) continue;
+        shownTexts_[i] = box.text;
+        // What the player has just typed is already there; setting it again
+        // would move the cursor.
         const QString text = QString::fromStdString(box.text);
         if (textBoxes_[i]->text() != text) textBoxes_[i]->setText(text);
     }
     for (std::size_t i = 0; i < scrollBars_.size(); ++i) {
         const HScrollBar& bar = objects.scrollBars[i];
         place(scrollBars_[i], bar, zoom_);
+        if (scrollBars_[i]->value() == bar.value && scrollBars_[i]->minimum() == bar.minimum &&
+            scrollBars_[i]->maximum() == bar.maximum)
+            continue;
         const QSignalBlocker quiet(scrollBars_[i]);
         scrollBars_[i]->setRange(bar.minimum, bar.maximum);
         scrollBars_[i]->setValue(bar.value);

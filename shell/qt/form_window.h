@@ -9,6 +9,7 @@
 #include <QPixmap>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "shell/game.h"
@@ -62,6 +63,10 @@ private:
     std::vector<QPushButton*> buttons_;
     std::vector<QLineEdit*> textBoxes_;
     std::vector<QScrollBar*> scrollBars_;
+    // What the controls were last given, so that an unchanged game costs
+    // no text conversions.
+    std::vector<std::string> shownCaptions_;
+    std::vector<std::string> shownTexts_;
 };
 
 }  // namespace tt
