@@ -3,8 +3,10 @@
 // nothing does. Every bound is strict: a hero exactly on one is outside.
 
 #include <array>
+#include <string_view>
 
 #include "anim/sprite_bank_layout.h"
+#include "hero/play_field.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
 #include "world/world_handlers.h"
@@ -29,7 +31,7 @@ constexpr std::array<Surface, 4> kSurfaces{{
     {play::Hill1, 100, 0, 160, false},
     {play::Enemy1, 50, 40, 160, true},
 }};
-constexpr std::array<const char*, 2> kWays{"Right", "Left"};
+constexpr std::array<std::string_view, 2> kWays{"Right", "Left"};
 
 constexpr Int16 kTopOfArc = 10;
 constexpr Twips kCatchDepth = 350;
@@ -46,76 +48,81 @@ constexpr Twips kLadderLeftReach = 150;
 constexpr Twips kLadderRightReach = 200;
 constexpr Twips kLadderFoot = 250;  // a climber this near the ground is off it
 
-bool descending(Game& game) {
-    return game[play::Jump].enabled() && game.vars().JumpStep > kTopOfArc;
-}
+struct Hero {
+    Hero(Game& game, const PlayField& field)
+        : field(field), vars(game.vars()), you(field[play::You]), jump(field[play::Jump]) {}
 
-bool caught(Game& game, const Surface& surface, const char* way) {
-    if (!descending(game)) return false;
-    const Image& you = game[play::You];
-    const Image& s = game[surface.image];
+    const PlayField& field;
+    PlayState& vars;
+    Image& you;
+    Timer& jump;
+};
+
+bool caught(const Hero& hero, const Image& s, const Surface& surface,
+            const std::string& way, std::string_view facing) {
+    if (!(hero.jump.enabled() && hero.vars.JumpStep > kTopOfArc)) return false;
+    const Image& you = hero.you;
     if (!(s.left - surface.leftMargin < you.left &&
           you.left < s.left + s.width() - surface.rightMargin))
         return false;
     if (!(s.top - kCatchDepth < you.top && you.top < s.top - surface.catchEnd)) return false;
-    return game[play::Way].caption == way;
-}
-
-void land(Game& game, const Surface& surface, const char* way) {
-    PlayState& vars = game.vars();
-    game[gx::Pos].caption = way;
-    game[play::You].top = game[surface.image].top - kStanding - vars.HeightOffset;
-    game[play::Jump].setEnabled(false);
-    vars.JumpStep = 0;
-    if (surface.isEnemy) vars.OnEnemy = 1;
+    return way == facing;
 }
 
 // A landing ends the jump, so the first surface that catches the hero wins.
-void landingPhase(Game& game) {
-    for (const Surface& surface : kSurfaces)
-        for (const char* way : kWays)
-            if (caught(game, surface, way)) land(game, surface, way);
+void landingPhase(Game& game, const Hero& hero) {
+    if (!hero.jump.enabled()) return;  // no check can pass; spares a standing hero the tests
+    const std::string& way = hero.field[play::Way].caption;
+    for (const Surface& surface : kSurfaces) {
+        const Image& s = hero.field[surface.image];
+        for (std::string_view facing : kWays) {
+            if (!caught(hero, s, surface, way, facing)) continue;
+            game[gx::Pos].caption = facing;
+            hero.you.top = s.top - kStanding - hero.vars.HeightOffset;
+            hero.jump.setEnabled(false);
+            hero.vars.JumpStep = 0;
+            if (surface.isEnemy) hero.vars.OnEnemy = 1;
+        }
+    }
 }
 
-bool supported(Game& game) {
-    const PlayState& vars = game.vars();
-    const Image& you = game[play::You];
+bool supported(const Hero& hero) {
+    const Image& you = hero.you;
+    const Twips groundTop = hero.field[play::Ground].top;
     bool held = false;
-    if (you.top > game[play::Ground].top - kGroundLevel) held = true;
-    if (vars.OnEnemy == 1) held = true;
+    if (you.top > groundTop - kGroundLevel) held = true;
+    if (hero.vars.OnEnemy == 1) held = true;
     for (ImageRef platform : kPlatforms) {
-        const Image& s = game[platform];
+        const Image& s = hero.field[platform];
         if (s.top - kPlatformHigh < you.top && you.top < s.top - kPlatformLow &&
             s.left - kPlatformSide < you.left && you.left < s.left + s.width())
             held = true;
     }
     // A ladder holds only its climber, and only by its Left.
-    if (vars.ClimbStep > 0) {
+    if (hero.vars.ClimbStep > 0) {
         for (ImageRef ladder : kLadders) {
-            const Twips left = game[ladder].left;
+            const Twips left = hero.field[ladder].left;
             if (left - kLadderLeftReach < you.left && you.left < left + kLadderRightReach &&
-                you.top < game[play::Ground].top - kLadderFoot)
+                you.top < groundTop - kLadderFoot)
                 held = true;
         }
     }
-    if (game[play::Jump].enabled()) held = true;
+    if (hero.jump.enabled()) held = true;
     return held;
-}
-
-// Nothing holds the hero: the jump timer takes it down from its
-// descending half.
-void startFall(Game& game) {
-    PlayState& vars = game.vars();
-    vars.ClimbStep = 0;
-    vars.JumpStep = 11;
-    game[play::Jump].setEnabled(true);
 }
 
 }  // namespace
 
 void detectionTick(Game& game) {
-    landingPhase(game);
-    if (!supported(game)) startFall(game);
+    const PlayField field(game);
+    const Hero hero(game, field);
+    landingPhase(game, hero);
+    if (supported(hero)) return;
+    // Nothing holds the hero: the jump timer takes it down from its
+    // descending half.
+    hero.vars.ClimbStep = 0;
+    hero.vars.JumpStep = 11;
+    hero.jump.setEnabled(true);
 }
 
 }  // namespace tt::world
