@@ -19,8 +19,12 @@ protected:
 
     void play(std::string_view character = "Ember") {
         startPlaying(character);
-        // The enemy stays on its hill, so only the hero's rules act.
+        // The enemy stands still at its place on the hill, so that only the
+        // hero's rules act.
         game[play::En1].setEnabled(false);
+        game[play::En1Fall].setEnabled(false);
+        game[play::Enemy1].left = 3120;
+        game[play::Enemy1].top = 600;
     }
 
     Image& you() { return game[play::You]; }
