@@ -4,13 +4,18 @@
 // the ground; the logs, the hill and the enemy catch the hero in the
 // detection.
 
+#include <string_view>
+
 #include "anim/sprite_bank_layout.h"
 #include "hero/hero_handlers.h"
+#include "hero/play_field.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
 
 namespace tt::hero {
 namespace {
+
+using namespace std::string_view_literals;
 
 constexpr Twips kJumpMove = 80;
 constexpr Int16 kTopOfArc = 10;
@@ -20,29 +25,30 @@ constexpr Twips kStanding = 400;  // above the ground's top, less HeightOffset
 }  // namespace
 
 void jumpTick(Game& game) {
-    if (game[play::Pick].enabled()) return;  // hang in the air while pulling
+    const PlayField field(game);
+    if (field[play::Pick].enabled()) return;  // hang in the air while pulling
     PlayState& vars = game.vars();
-    Image& you = game[play::You];
-    const std::string& way = game[play::Way].caption;
+    Image& you = field[play::You];
+    const std::string& way = field[play::Way].caption;
     std::string& pos = game[gx::Pos].caption;
-    game[play::Dectection].setEnabled(true);
+    field[play::Dectection].setEnabled(true);
     vars.OnEnemy = 0;
-    if (vars.JumpStep == 0 && way == "Right") pos = "JumpRight";
-    if (vars.JumpStep == 0 && way == "Left") pos = "JumpLeft";
+    if (vars.JumpStep == 0 && way == "Right"sv) pos = "JumpRight"sv;
+    if (vars.JumpStep == 0 && way == "Left"sv) pos = "JumpLeft"sv;
     countUp(vars.JumpStep);
     if (vars.JumpStep < kTopOfArc) you.top -= kJumpMove;
     if (vars.JumpStep > kTopOfArc) {
         you.top += kJumpMove;
-        if (way == "Right") pos = "JumpRight";
-        if (way == "Left") pos = "JumpLeft";
+        if (way == "Right"sv) pos = "JumpRight"sv;
+        if (way == "Left"sv) pos = "JumpLeft"sv;
     }
-    const Twips ground = game[play::Ground].top;
+    const Twips ground = field[play::Ground].top;
     if (you.top > ground - kFloor) {
         you.top = ground - kStanding - vars.HeightOffset;
-        if (way == "Right") pos = "Right";
-        if (way == "Left") pos = "Left";
+        if (way == "Right"sv) pos = "Right"sv;
+        if (way == "Left"sv) pos = "Left"sv;
         vars.JumpStep = 0;
-        game[play::Jump].setEnabled(false);
+        field[play::Jump].setEnabled(false);
     }
 }
 
