@@ -1,0 +1,601 @@
+"""The six playable characters, built from readable parts.
+
+Each character is a head (seen from the side, facing right, and from
+behind), a torso (side and back), limb colours and lengths.  The poses
+below place those parts with arms and legs drawn as two-pixel strokes; every
+part gets its own one-pixel outline in the character's dark tone, so an arm
+in front of the body stays readable.  Left-facing pictures are the right-
+facing ones mirrored, except for details listed in `torso_left`, which are
+drawn the way round they must read.
+
+Map letters (see each character's legend): o outline/dark, s skin, h hair,
+w white/light, c main cloth, b second cloth, a accent, e pupil, m mouth.
+"""
+
+from pixels import Canvas, compose, from_map
+
+# Where the feet stand on the scratch canvas the parts are composed on.
+WORK = 72
+GROUND = 64
+
+
+class Character:
+    def __init__(self, prefix, legend, head, head_back, torso, torso_back,
+                 sleeve, hand, trouser, shoe, arm, shades=None, lights=None,
+                 torso_left=None, stance=0, head_dx=0, neck=1):
+        self.prefix = prefix
+        self.legend = legend
+        self.outline = legend["o"]
+        self.head = from_map(head, legend)
+        self.head_back = from_map(head_back, legend)
+        self.torso = from_map(torso, legend)
+        self.torso_back = from_map(torso_back, legend)
+        self.torso_left = from_map(torso_left, legend).mirrored() if torso_left else None
+        self.sleeve, self.hand = legend[sleeve], legend[hand]
+        self.trouser, self.shoe = legend[trouser], legend[shoe]
+        self.arm = arm          # shoulder to hand, in pixels
+        self.stance = stance    # extra gap between the feet (Volt stands wide)
+        self.head_dx = head_dx  # head offset from the torso's middle
+        self.neck = neck        # rows the head overlaps the torso
+        self.standard_leg = 99  # set from the standing picture
+        self.shades = {legend[k]: legend[v] for k, v in (shades or {}).items()}
+        self.lights = {legend[k]: legend[v] for k, v in (lights or {}).items()}
+        for part in (self.torso, self.torso_back, self.torso_left):
+            if part is not None:
+                part.shade_edges(self.shades, self.lights)
+
+
+def stroke(points, colour, end_colour=None, end=(2, 2), brush=2):
+    """A limb: a two-pixel stroke through the points, with a hand or shoe."""
+    c = Canvas(WORK, WORK)
+    for (x0, y0), (x1, y1) in zip(points, points[1:]):
+        c.line(x0, y0, x1, y1, colour, brush)
+    if end_colour:
+        x, y = points[-1]
+        w, h = end
+        c.rect(x if w > 0 else x + w + brush, y + brush - h, abs(w), h, end_colour)
+    return c
+
+
+class Body:
+    """Joint positions of one character for one pose (facing right)."""
+
+    def __init__(self, ch, leg, back=False, lean=0, drop=0, tight=0):
+        self.ch = ch
+        self.leg = leg
+        self.tight = tight  # pull outstretched limbs in by this many pixels
+        torso = ch.torso_back if back else ch.torso
+        head = ch.head_back if back else ch.head
+        self.torso_img, self.head_img = torso, head
+        tw, th = torso.width, torso.height
+        self.hip_y = GROUND - 1 - leg + drop
+        self.tx = WORK // 2 - tw // 2 + lean
+        self.ty = self.hip_y - th
+        self.cx = self.tx + tw // 2
+        self.hx = self.tx + (tw - head.width) // 2 + (0 if back else ch.head_dx) + lean // 2
+        self.hy = self.ty - head.height + ch.neck
+        self.sy = self.ty + 1   # shoulder row
+
+    def parts_torso(self, torso=None):
+        return [(torso or self.torso_img, self.tx, self.ty, None)]
+
+    def parts_head(self):
+        return [(self.head_img, self.hx, self.hy, None)]
+
+    def arm(self, *points):
+        return [(stroke(points, self.ch.sleeve, self.ch.hand), 0, 0, None)]
+
+    def leg_(self, *points, back=False):
+        end = (2, 2) if back else (3, 2)
+        return [(stroke(points, self.ch.trouser, self.ch.shoe, end), 0, 0, None)]
+
+
+# --- the poses ----------------------------------------------------------------
+# Each returns the parts back to front.  x grows forward (to the right), y
+# grows down; the soles rest on the row above GROUND.
+
+FOOT = GROUND - 3   # brush row of a foot standing on the ground
+
+
+def legs_standing(b):
+    s = b.ch.stance
+    hx = b.cx - 1
+    return (b.leg_((hx - 2, b.hip_y), (hx - 2 - s, FOOT)),
+            b.leg_((hx + 1, b.hip_y), (hx + 1 + s, FOOT)))
+
+
+def legs_striding(b):
+    s = b.ch.stance
+    hx = b.cx - 1
+    return (b.leg_((hx - 1, b.hip_y), (hx - 4 - s, FOOT)),
+            b.leg_((hx, b.hip_y), (hx + 3 + s, FOOT)))
+
+
+def pose_stand(b, torso=None):
+    back_leg, front_leg = legs_standing(b)
+    a = b.ch.arm
+    return (b.arm((b.cx - 2, b.sy), (b.cx - 3, b.sy + a - 2)) + back_leg + front_leg
+            + b.parts_torso(torso) + b.parts_head()
+            + b.arm((b.cx - 1, b.sy), (b.cx, b.sy + a - 2)))
+
+
+def pose_walk(b, torso=None):
+    back_leg, front_leg = legs_striding(b)
+    a = b.ch.arm
+    return (b.arm((b.cx - 1, b.sy), (b.cx + 2, b.sy + a - 3)) + back_leg + front_leg
+            + b.parts_torso(torso) + b.parts_head()
+            + b.arm((b.cx - 1, b.sy), (b.cx - 4, b.sy + a - 3)))
+
+
+def pose_jump(b, torso=None):
+    hx, hy, L, a = b.cx - 1, b.hip_y, b.leg, b.ch.arm
+    back_leg = b.leg_((hx - 1, hy), (hx + 1, hy + L // 2), (hx - 3, hy + L - 3))
+    front_leg = b.leg_((hx + 1, hy), (hx + 4, hy + L // 2 - 1), (hx + 2, hy + L - 4))
+    return (b.arm((b.cx - 2, b.sy), (b.cx - 5, b.sy + a - 3)) + back_leg + front_leg
+            + b.parts_torso(torso) + b.parts_head()
+            + b.arm((b.cx, b.sy), (b.cx + 3, b.sy - 2), (b.hx + b.head_img.width - 1 - b.tight, b.hy + 2 + b.tight)))
+
+
+def pose_climb(b, frame):
+    """Seen from behind; frame 1 reaches up with the left hand, 2 with the right."""
+    tw = b.torso_img.width
+    left, right = b.tx, b.tx + tw - 2
+    a, hy, L = b.ch.arm, b.hip_y, b.leg
+    top = b.hy + 1
+    up_l = b.arm((left, b.sy), (left - 1, top))
+    low_r = b.arm((right, b.sy), (right + 1, b.sy + a // 2 - 1), (right, b.sy + a // 2 + 1))
+    leg_l = b.leg_((b.cx - 3, hy), (b.cx - 3, FOOT), back=True)
+    leg_r = b.leg_((b.cx + 1, hy), (b.cx + 2, hy + L // 2), (b.cx + 1, FOOT - 3), back=True)
+    parts = leg_l + leg_r + b.parts_torso() + b.parts_head() + up_l + low_r
+    canvas = compose(parts, b.ch.outline, WORK)
+    return canvas if frame == 1 else canvas.mirrored()
+
+
+def pose_pull(b, torso=None):
+    hx, hy, L, a = b.cx - 1, b.hip_y, b.leg, b.ch.arm
+    back_leg = b.leg_((hx - 2, hy), (hx, hy + L // 2), (hx - 3, FOOT))
+    front_leg = b.leg_((hx, hy), (hx + 3, hy + L // 2 - 1), (hx + 2, FOOT))
+    reach = (b.cx + 5, FOOT - 1)
+    return (b.arm((b.cx, b.sy), (b.cx + 4, FOOT - 2)) + back_leg + front_leg
+            + b.parts_torso(torso) + b.parts_head()
+            + b.arm((b.cx + 1, b.sy), (b.cx + 4, b.sy + 3), reach))
+
+
+def pose_lift(b, torso=None):
+    hx, hy, L = b.cx - 1, b.hip_y, b.leg
+    back_leg = b.leg_((hx - 2, hy), (hx - 1, hy + L // 2), (hx - 3, FOOT))
+    front_leg = b.leg_((hx + 1, hy), (hx + 3, hy + L // 2), (hx + 2, FOOT))
+    return (b.arm((b.cx - 1, b.sy), (b.cx + 1, b.sy + 4), (b.cx + 4, b.sy + 2)) + back_leg + front_leg
+            + b.parts_torso(torso) + b.parts_head()
+            + b.arm((b.cx, b.sy), (b.cx + 1, b.sy + 5), (b.cx + 5, b.sy + 3)))
+
+
+def arms_up(b):
+    """Both hands held over the head, the arms behind it."""
+    top = b.hy - 3
+    mid = b.hx + b.head_img.width // 2
+    back = b.arm((b.cx - 2, b.sy), (mid - 3, top))
+    front = b.arm((b.cx, b.sy), (mid + 1, top))
+    return back + front
+
+
+def pose_hold(b, torso=None):
+    back_leg, front_leg = legs_standing(b)
+    return arms_up(b) + back_leg + front_leg + b.parts_torso(torso) + b.parts_head()
+
+
+def pose_hold_move(b, torso=None):
+    back_leg, front_leg = legs_striding(b)
+    return arms_up(b) + back_leg + front_leg + b.parts_torso(torso) + b.parts_head()
+
+
+def pose_throw(b, torso=None):
+    hx, hy, a = b.cx - 1, b.hip_y, b.ch.arm
+    back_leg = b.leg_((hx - 1, hy), (hx - 5, FOOT))
+    front_leg = b.leg_((hx + 1, hy), (hx + 4, hy + b.leg // 2), (hx + 4, FOOT))
+    reach = a - 1 - b.tight
+    return (b.arm((b.cx - 1, b.sy), (b.cx - reach, b.sy + 2)) + back_leg + front_leg
+            + b.parts_torso(torso) + b.parts_head()
+            + b.arm((b.cx, b.sy), (b.cx + reach, b.sy - 1)))
+
+
+# name: (builder, lean, drop, vertical anchor)
+POSES = {
+    "stand": (pose_stand, 0, 0, "floor"),
+    "walk": (pose_walk, 0, 0, "floor"),
+    "jump": (pose_jump, 0, 0, "bottom"),
+    "pull": (pose_pull, 2, 5, "floor"),
+    "lift": (pose_lift, 0, 1, "floor"),
+    "hold": (pose_hold, 0, 0, "floor"),
+    "hold_move": (pose_hold_move, 0, 0, "floor"),
+    "throw": (pose_throw, 1, 1, "floor"),
+}
+
+# picture suffix: (pose, facing)
+SUFFIXES = {
+    "Right": ("stand", "right"), "Left": ("stand", "left"),
+    "WalkRight": ("walk", "right"), "WalkLeft": ("walk", "left"),
+    "JumpRight": ("jump", "right"), "JumpLeft": ("jump", "left"),
+    "Climb1": ("climb", 1), "Climb2": ("climb", 2),
+    "PullRight": ("pull", "right"), "PullLeft": ("pull", "left"),
+    "Lift": ("lift", "right"),
+    "HoldRight": ("hold", "right"), "HoldLeft": ("hold", "left"),
+    "HoldMoveRight": ("hold_move", "right"), "HoldMoveLeft": ("hold_move", "left"),
+    "ThrowRight": ("throw", "right"), "ThrowLeft": ("throw", "left"),
+}
+
+
+def figure(ch, pose, facing, leg, tight=0):
+    """The composed, cropped figure of one pose."""
+    if pose == "climb":
+        canvas = pose_climb(Body(ch, leg, back=True), facing)
+    else:
+        build, lean, drop, _ = POSES[pose]
+        torso = ch.torso_left if facing == "left" else None
+        b = Body(ch, leg, lean=lean, drop=drop, tight=tight)
+        canvas = compose(build(b, torso), ch.outline, WORK)
+        if facing == "left":
+            canvas = canvas.mirrored()
+    return canvas
+
+
+def render(ch, suffix, width, height, floor):
+    """The pose picture at exactly width x height, feet on row floor - 1
+    (or on the bottom row for poses in the air)."""
+    pose, facing = SUFFIXES[suffix]
+    anchor = "bottom" if pose in ("jump", "climb") else POSES[pose][3]
+    base = min(height, floor)
+    tries = [(tight, leg) for leg in range(14, 1, -1) for tight in range(4)]
+    for tight, leg in tries:
+        c = figure(ch, pose, facing, leg, tight)
+        left, top, right, bottom = c.bbox()
+        bottom_row = base if anchor == "floor" else height
+        if bottom - top > bottom_row or right - left > width:
+            continue
+        if pose != "stand" and leg > ch.standard_leg:
+            continue
+        out = Canvas(width, height)
+        x = (width - (right - left)) // 2
+        out.blit(c.crop(left, top, right, bottom), x, bottom_row - (bottom - top))
+        return out, leg
+    left, top, right, bottom = c.bbox()
+    raise ValueError(f"{ch.prefix}{suffix} does not fit {width}x{height}: "
+                     f"smallest is {right - left}x{bottom - top}")
+
+
+# --- the six ------------------------------------------------------------------
+
+EMBER = Character(
+    "Ember",
+    legend={"o": "umber", "e": "umber", "m": "umber", "s": "skin", "h": "copper",
+            "w": "white", "c": "ochre", "d": "ochre_dark", "b": "brown", "a": "ochre"},
+    shades={"c": "d"},
+    head="""
+        aa.............
+        hha..hhhhh.....
+        .hhhhhhhhhhh...
+        ..hhhhhhhhhhh..
+        ..hhhhhhhhhhh..
+        ..hhhhhhhshhs..
+        ..hhhhhsssswe..
+        ..hhhhssssswe..
+        ...hhhsssssss..
+        ...hhssssssm...
+        ....hhsssss....
+    """,
+    head_back="""
+        ....aa.....
+        ...hhh.....
+        ..hhhhhhh..
+        .hhhhhhhhh.
+        hhhhhhhhhhh
+        hhhhhhhhhhh
+        hhhhhhhhhhh
+        hhhhhhhhhhh
+        shhhhhhhhhs
+        .hhhhhhhhh.
+        ...sssss...
+    """,
+    torso="""
+        .ccccc.
+        ccccccc
+        ccccccc
+        ccccccc
+        bbbbbbb
+        ccccccc
+        ccccccc
+    """,
+    torso_back="""
+        .ccccccc.
+        ccccccccc
+        ccccccccc
+        ccccccccc
+        bbbbbbbbb
+        ccccccccc
+        ccccccccc
+    """,
+    sleeve="c", hand="s", trouser="b", shoe="o", arm=7, head_dx=1,
+)
+
+FENNEL = Character(
+    "Fennel",
+    legend={"o": "leaf_dark", "e": "leaf_dark", "m": "leaf_dark", "s": "skin", "h": "mint",
+            "w": "white", "c": "leaf", "d": "moss", "b": "grey", "a": "white"},
+    shades={"c": "d"},
+    head="""
+        .....aa....
+        .....aa....
+        ...hhhhhh..
+        ..hhhhhhhh.
+        .hhhhhhhhhh
+        .dddddddddd
+        .osssssssss
+        .ossssssswe
+        ..sssssswe.
+        ..sssssss..
+        ..ssssssm..
+        ...sssss...
+    """,
+    head_back="""
+        ....aa....
+        ....aa....
+        ..hhhhhh..
+        .hhhhhhhh.
+        hhhhhhhhhh
+        hhhhhhhhhh
+        dddddddddd
+        oooooooooo
+        ssoooooooss
+        .oooooooo.
+        ..ssssss..
+    """,
+    torso="""
+        wdwdwdw
+        dcccccc
+        wcccccc
+        dcccccc
+        wcccccc
+        dcccccc
+        .cccccc
+        .cccccc
+    """,
+    torso_back="""
+        wdwdwdw
+        ccccccc
+        cccwccc
+        cccdccc
+        cccwccc
+        cccdccc
+        ccccccc
+        ccccccc
+    """,
+    sleeve="c", hand="s", trouser="b", shoe="o", arm=8,
+)
+
+PIP = Character(
+    "Pip",
+    legend={"o": "umber", "e": "umber", "m": "umber", "s": "skin", "h": "brown",
+            "w": "white", "c": "tan", "d": "tan_dark", "b": "brown", "a": "brass"},
+    shades={"c": "d"},
+    head="""
+        ....hhhhh....
+        ..hhhhhhhhh..
+        .hhaaaahaaaa.
+        .hawwaaawwaa.
+        .haawaaaawaa.
+        .hhaaaahaaaa.
+        .hhhsssssssss
+        .hhssssssswes
+        ..hsssssswes.
+        ..sssssssssm.
+        ...sssssssm..
+        ....sssssss..
+    """,
+    head_back="""
+        ...hhhhhhh...
+        .hhhhhhhhhhh.
+        hhhhhhhhhhhhh
+        aaaaaaaaaaaaa
+        hhhhhhhhhhhhh
+        hhhhhhhhhhhhh
+        hhhhhhhhhhhhh
+        shhhhhhhhhhhs
+        .hhhhhhhhhhh.
+        ...sssssss...
+    """,
+    torso="""
+        .ccccccc.
+        cccccccdc
+        ccwccccdc
+        ccccccccc
+        ccccccccc
+        ccccccccc
+        .bbbbbbb.
+    """,
+    torso_back="""
+        .ccccccc.
+        ccccccccc
+        ccccccccc
+        ccccccccc
+        ccccccccc
+        ccccccccc
+        .bbbbbbb.
+    """,
+    sleeve="c", hand="s", trouser="b", shoe="o", arm=6, head_dx=1,
+)
+
+CLOVER = Character(
+    "Clover",
+    legend={"o": "teal_dark", "e": "teal_dark", "m": "teal_dark", "s": "skin", "h": "plum",
+            "w": "white", "c": "teal", "d": "teal_shade", "b": "skin", "a": "leaf"},
+    shades={"c": "d"},
+    head="""
+        ....hhhhh...
+        ..hhhhhhhhh.
+        .hhhhhhhhhhh
+        .hhhaahhhhhh
+        .hhaaaahhsss
+        hhhhaahsssss
+        hhhhhhsssswe
+        hhhhhhsssswe
+        hhhhhssssss.
+        hhhhhsssssm.
+        hhhhh.sssss.
+        hhhh........
+    """,
+    head_back="""
+        ...hhhhh...
+        .hhhhhhhhh.
+        hhhhhhhhhhh
+        hhhhhhhaahh
+        hhhhhhaaaah
+        hhhhhhhaahh
+        hhhhhhhhhhh
+        hhhhhhhhhhh
+        hhhhhhhhhhh
+        hhhhhhhhhhh
+        hhhhhhhhhhh
+        .hhhhhhhhh.
+    """,
+    torso="""
+        .wwwww.
+        .ccccc.
+        .ccccc.
+        .ccccc.
+        ccccccc
+        ccccccc
+        ccccccc
+        ccccccc
+        ccccccc
+    """,
+    torso_back="""
+        ..wwwww..
+        ..ccccc..
+        ..ccccc..
+        .ccccccc.
+        .ccccccc.
+        ccccccccc
+        ccccccccc
+        ccccccccc
+        ccccccccc
+    """,
+    sleeve="c", hand="s", trouser="b", shoe="h", arm=8, head_dx=0,
+)
+
+ROOK = Character(
+    "Rook",
+    legend={"o": "ink", "e": "yellow", "m": "soot", "s": "soot", "h": "charcoal",
+            "w": "slate_light", "c": "slate", "d": "charcoal", "b": "charcoal", "a": "grey"},
+    lights={"c": "w"},
+    head="""
+        ...hhhhhh....
+        .hhhhhhhhhh..
+        hhhhhhhhhhhh.
+        hhhhhhhhhhhhh
+        hhhhhhssssshh
+        hhhhhsseesh..
+        hhhhhsseese..
+        hhhhhsssss...
+        hhhhhhsssh...
+        .hhhhhhhhh...
+    """,
+    head_back="""
+        ...hhhhhh...
+        .hhhhhhhhhh.
+        hhhhhhhhhhhh
+        hhhhhhhhhhhh
+        hhhhhhhhhhhh
+        hhhhhhhhhhhh
+        hhhhhhhhhhhh
+        hhhhhhhhhhhh
+        .hhhhhhhhhh.
+        ..hhhhhhhh..
+    """,
+    torso="""
+        hhhcccchh
+        hhccccchh
+        hhccccchh
+        hhccccchh
+        hhccccchh
+        hhhccchhh
+        hhhhhhhhh
+        hhhhhhhhh
+    """,
+    torso_back="""
+        .hhhhhhhh.
+        hhhhhhhhhh
+        hhhhhhhhhh
+        hhhhhhhhhh
+        hhhhhhhhhh
+        hhhhhhhhhh
+        hhhhhhhhhh
+        hhhhhhhhhh
+    """,
+    sleeve="h", hand="c", trouser="c", shoe="o", arm=8, head_dx=0,
+)
+
+VOLT = Character(
+    "Volt",
+    legend={"o": "navy", "e": "navy", "m": "navy", "s": "tan_skin", "h": "yellow",
+            "w": "white", "c": "blue", "d": "blue_shade", "b": "charcoal", "a": "white"},
+    shades={"c": "d"},
+    head="""
+        h....h...h...
+        hh..hh..hh...
+        hhhhhhhhhh...
+        .hhhhhhhhhhh.
+        hhhhhhhhhhhhh
+        .hhhhhhhhhsss
+        hhhhhhssssswe
+        .hhhhsssssswe
+        ..hhsssssssss
+        ...ssssssssm.
+        ....ssssss...
+    """,
+    head_back="""
+        h...h...h...h
+        hh.hh..hh..hh
+        hhhhhhhhhhhhh
+        hhhhhhhhhhhhh
+        hhhhhhhhhhhhh
+        hhhhhhhhhhhhh
+        hhhhhhhhhhhhh
+        hhhhhhhhhhhhh
+        shhhhhhhhhhhs
+        .hhhhhhhhhhh.
+        ...sssssss...
+    """,
+    torso="""
+        .ccccccc.
+        ccccccccc
+        ccccawccc
+        cccawcccc
+        ccawwwacc
+        ccccawccc
+        cccawcccc
+        ccccccccc
+    """,
+    torso_left="""
+        .ccccccc.
+        ccccccccc
+        cccwacccc
+        ccccwaccc
+        ccawwwacc
+        cccwacccc
+        ccccwaccc
+        ccccccccc
+    """,
+    torso_back="""
+        ..ccccccc..
+        .ccccccccc.
+        ccccccccccc
+        ccccccccccc
+        ccccccccccc
+        ccccccccccc
+        ccccccccccc
+        ccccccccccc
+    """,
+    sleeve="c", hand="s", trouser="b", shoe="w", arm=8, stance=2, head_dx=1,
+)
+
+CHARACTERS = [EMBER, FENNEL, PIP, CLOVER, ROOK, VOLT]
