@@ -60,7 +60,7 @@ def stroke(points, colour, end_colour=None, end=(2, 2), brush=2):
 class Body:
     """Joint positions of one character for one pose (facing right)."""
 
-    def __init__(self, ch, leg, back=False, lean=0, drop=0, tight=0):
+    def __init__(self, ch, leg, back=False, lean=0, drop=0, tight=0, nod=(0, 0)):
         self.ch = ch
         self.leg = leg
         self.tight = tight  # pull outstretched limbs in by this many pixels
@@ -73,7 +73,8 @@ class Body:
         self.ty = self.hip_y - th
         self.cx = self.tx + tw // 2
         self.hx = self.tx + (tw - head.width) // 2 + (0 if back else ch.head_dx) + lean // 2
-        self.hy = self.ty - head.height + ch.neck
+        self.hy = self.ty - head.height + ch.neck + nod[1]
+        self.hx += nod[0]
         self.sy = self.ty + 1   # shoulder row
 
     def parts_torso(self, torso=None):
@@ -131,9 +132,10 @@ def pose_jump(b, torso=None):
     hx, hy, L, a = b.cx - 1, b.hip_y, b.leg, b.ch.arm
     back_leg = b.leg_((hx - 1, hy), (hx + 1, hy + L // 2), (hx - 3, hy + L - 3))
     front_leg = b.leg_((hx + 1, hy), (hx + 4, hy + L // 2 - 1), (hx + 2, hy + L - 4))
-    return (b.arm((b.cx - 2, b.sy), (b.cx - 5, b.sy + a - 3)) + back_leg + front_leg
-            + b.parts_torso(torso) + b.parts_head()
-            + b.arm((b.cx, b.sy), (b.cx + 3, b.sy - 2), (b.hx + b.head_img.width - 1 - b.tight, b.hy + 2 + b.tight)))
+    # the raised arm passes over the back of the head, clear of the face
+    raised = b.arm((b.cx - 2, b.sy), (b.hx + 2, b.hy + 2), (b.hx + 3, b.hy - 3 + b.tight))
+    return (b.arm((b.cx, b.sy), (b.cx - 4 + b.tight, b.sy + a - 3)) + back_leg + front_leg
+            + b.parts_torso(torso) + b.parts_head() + raised)
 
 
 def pose_climb(b, frame):
@@ -152,13 +154,13 @@ def pose_climb(b, frame):
 
 
 def pose_pull(b, torso=None):
-    hx, hy, L, a = b.cx - 1, b.hip_y, b.leg, b.ch.arm
-    back_leg = b.leg_((hx - 2, hy), (hx, hy + L // 2), (hx - 3, FOOT))
-    front_leg = b.leg_((hx, hy), (hx + 3, hy + L // 2 - 1), (hx + 2, FOOT))
-    reach = (b.cx + 5, FOOT - 1)
-    return (b.arm((b.cx, b.sy), (b.cx + 4, FOOT - 2)) + back_leg + front_leg
+    """Crouched low, knees forward, both hands down at the ground in front."""
+    hx, hy = b.cx - 1, b.hip_y
+    back_leg = b.leg_((hx - 2, hy), (hx + 1, hy + 1), (hx - 1, FOOT))
+    front_leg = b.leg_((hx, hy), (hx + 4, hy), (hx + 3, FOOT))
+    return (b.arm((b.cx, b.sy), (b.cx + 5 - b.tight, FOOT)) + back_leg + front_leg
             + b.parts_torso(torso) + b.parts_head()
-            + b.arm((b.cx + 1, b.sy), (b.cx + 4, b.sy + 3), reach))
+            + b.arm((b.cx + 1, b.sy), (b.cx + 6 - b.tight, FOOT)))
 
 
 def pose_lift(b, torso=None):
@@ -171,22 +173,25 @@ def pose_lift(b, torso=None):
 
 
 def arms_up(b):
-    """Both hands held over the head, the arms behind it."""
+    """Both hands held over the head: the far arm behind the head, the near
+    one over the back of the head, clear of the face."""
     top = b.hy - 3
     mid = b.hx + b.head_img.width // 2
-    back = b.arm((b.cx - 2, b.sy), (mid - 3, top))
-    front = b.arm((b.cx, b.sy), (mid + 1, top))
-    return back + front
+    back = b.arm((b.cx - 1, b.sy), (mid + 1, top))
+    front = b.arm((b.cx - 2, b.sy), (b.hx + 1, b.hy + 3), (mid - 3, top))
+    return back, front
 
 
 def pose_hold(b, torso=None):
+    back_arm, front_arm = arms_up(b)
     back_leg, front_leg = legs_standing(b)
-    return arms_up(b) + back_leg + front_leg + b.parts_torso(torso) + b.parts_head()
+    return back_arm + back_leg + front_leg + b.parts_torso(torso) + b.parts_head() + front_arm
 
 
 def pose_hold_move(b, torso=None):
+    back_arm, front_arm = arms_up(b)
     back_leg, front_leg = legs_striding(b)
-    return arms_up(b) + back_leg + front_leg + b.parts_torso(torso) + b.parts_head()
+    return back_arm + back_leg + front_leg + b.parts_torso(torso) + b.parts_head() + front_arm
 
 
 def pose_throw(b, torso=None):
@@ -199,16 +204,16 @@ def pose_throw(b, torso=None):
             + b.arm((b.cx, b.sy), (b.cx + reach, b.sy - 1)))
 
 
-# name: (builder, lean, drop, vertical anchor)
+# name: (builder, lean, how far the hips drop for a leg length, head nod, anchor)
 POSES = {
-    "stand": (pose_stand, 0, 0, "floor"),
-    "walk": (pose_walk, 0, 0, "floor"),
-    "jump": (pose_jump, 0, 0, "bottom"),
-    "pull": (pose_pull, 2, 5, "floor"),
-    "lift": (pose_lift, 0, 1, "floor"),
-    "hold": (pose_hold, 0, 0, "floor"),
-    "hold_move": (pose_hold_move, 0, 0, "floor"),
-    "throw": (pose_throw, 1, 1, "floor"),
+    "stand": (pose_stand, 0, lambda leg: 0, (0, 0), "floor"),
+    "walk": (pose_walk, 0, lambda leg: 0, (0, 0), "floor"),
+    "jump": (pose_jump, 0, lambda leg: 0, (0, 0), "bottom"),
+    "pull": (pose_pull, 1, lambda leg: max(0, leg - 4), (2, 2), "floor"),
+    "lift": (pose_lift, 0, lambda leg: 1, (0, 0), "floor"),
+    "hold": (pose_hold, 0, lambda leg: 0, (0, 0), "floor"),
+    "hold_move": (pose_hold_move, 0, lambda leg: 0, (0, 0), "floor"),
+    "throw": (pose_throw, 1, lambda leg: 1, (1, 0), "floor"),
 }
 
 # picture suffix: (pose, facing)
@@ -230,9 +235,9 @@ def figure(ch, pose, facing, leg, tight=0):
     if pose == "climb":
         canvas = pose_climb(Body(ch, leg, back=True), facing)
     else:
-        build, lean, drop, _ = POSES[pose]
+        build, lean, drop, nod, _ = POSES[pose]
         torso = ch.torso_left if facing == "left" else None
-        b = Body(ch, leg, lean=lean, drop=drop, tight=tight)
+        b = Body(ch, leg, lean=lean, drop=drop(leg), tight=tight, nod=nod)
         canvas = compose(build(b, torso), ch.outline, WORK)
         if facing == "left":
             canvas = canvas.mirrored()
@@ -243,16 +248,19 @@ def render(ch, suffix, width, height, floor):
     """The pose picture at exactly width x height, feet on row floor - 1
     (or on the bottom row for poses in the air)."""
     pose, facing = SUFFIXES[suffix]
-    anchor = "bottom" if pose in ("jump", "climb") else POSES[pose][3]
+    anchor = "bottom" if pose == "climb" else POSES[pose][4]
     base = min(height, floor)
-    tries = [(tight, leg) for leg in range(14, 1, -1) for tight in range(4)]
+    # Keep the limbs outstretched and the legs long: first shorten the legs
+    # a little, then pull the limbs in, and only then shorten them further.
+    longest = 14 if pose == "stand" else ch.standard_leg
+    legs = list(range(longest, 1, -1))
+    tries = ([(tight, leg) for tight in range(4) for leg in legs[:3]]
+             + [(tight, leg) for leg in legs[3:] for tight in range(4)])
     for tight, leg in tries:
         c = figure(ch, pose, facing, leg, tight)
         left, top, right, bottom = c.bbox()
         bottom_row = base if anchor == "floor" else height
         if bottom - top > bottom_row or right - left > width:
-            continue
-        if pose != "stand" and leg > ch.standard_leg:
             continue
         out = Canvas(width, height)
         x = (width - (right - left)) // 2

@@ -46,15 +46,16 @@ def flipped(c):
 MASKER = {"b": "wood", "l": "wood_light", "g": "leaf", "w": "white", "e": "umber", "f": "orange"}
 
 MASKER_BODY = """
-    ........g.g...
-    ......gg.g....
-    .......gbb....
-    ....bbbbbbbb..
-    ..bbbbbwwwbww.
-    .bbbbbwwewwwe.
-    .bbbbbwwewwwe.
-    .bbbbbbwwwbww.
-    .bbbbbbbbbbbb.
+    .........g.g..
+    ........gg.g..
+    ........gbb...
+    .....bbbbbbbb.
+    ...bbbbbbbbbbb
+    ..bbbbbwwwbwww
+    .bbbbbbwwebwwe
+    .bbbbbbwwebwwe
+    .bbbbbbbwwbbww
+    .bbbbbbbbbbbbb
     .bbbllllllllb.
     ..bbllllllbb..
     ...bbbbbbbb...
@@ -164,11 +165,11 @@ POW_MAP = """
     lbbbbbbbbbbbbd
     lbbbbbbbbbbbbd
     lbbbbbbbbbbbbd
-    lbwwbbwbbwbwbd
-    lbwbwwbwbwbwbd
-    lbwwbwbwbwbwbd
-    lbwbbwbwbwwwbd
-    lbwbbbwbbwbwbd
+    lwwwbbwbbwbbbw
+    lwbwbwbwbwbbbw
+    lwwwbwbwbwbwbw
+    lwbbbwbwbwbwbw
+    lwbbbbwbbbwbwd
     lbbbbbbbbbbbbd
     lbbbbbbbbbbbbd
     lbbbbbbbbbbbbd
