@@ -8,18 +8,21 @@ the top of each function.
 
 from pixels import Canvas, compose, from_map, map_size
 
-# Every picture this module makes, in manifest order.
-ORDER = [
-    "MaskerRight1", "MaskerRight2", "MaskerLeft1", "MaskerLeft2",
-    "MaskerRightUD1", "MaskerLeftUD1", "MaskerRightUD2", "MaskerLeftUD2",
-    "BigVeggie", "SmallVeggie", "Cherry1", "Potion", "POW", "up", "Cloud1",
-    "plant", "Ladder", "Image1", "Door",
-    "Ground", "Tree", "FullEnergy", "EmptyEnergy", "Hill", "Vine", "Post",
-    "Sky", "Placeholder",
-    "EmberPortrait", "FennelPortrait", "PipPortrait", "CloverPortrait",
-    "RookPortrait", "VoltPortrait", "Stage", "Backdrop",
-    "MainIcon", "PlayIcon",
-]
+# Every picture this module makes, in manifest order, and its size.
+SIZES = {
+    "MaskerRight1": (16, 16), "MaskerRight2": (16, 15), "MaskerLeft1": (16, 16),
+    "MaskerLeft2": (16, 15), "MaskerRightUD1": (16, 16), "MaskerLeftUD1": (16, 16),
+    "MaskerRightUD2": (16, 16), "MaskerLeftUD2": (16, 16), "BigVeggie": (16, 16),
+    "SmallVeggie": (10, 16), "Cherry1": (13, 16), "Potion": (14, 16), "POW": (16, 17),
+    "up": (16, 16), "Cloud1": (22, 13), "plant": (15, 8), "Ladder": (16, 128),
+    "Image1": (64, 16), "Door": (16, 32), "Ground": (256, 24), "Tree": (16, 177),
+    "FullEnergy": (8, 14), "EmptyEnergy": (8, 14), "Hill": (48, 81), "Vine": (16, 159),
+    "Post": (16, 177), "Sky": (582, 311), "Placeholder": (15, 12),
+    "EmberPortrait": (18, 30), "FennelPortrait": (18, 30), "PipPortrait": (18, 30),
+    "CloverPortrait": (18, 30), "RookPortrait": (14, 34), "VoltPortrait": (21, 24),
+    "Stage": (224, 208), "Backdrop": (256, 224), "MainIcon": (32, 32), "PlayIcon": (32, 32),
+}
+ORDER = list(SIZES)
 
 
 def outlined(text, legend, outline, size=None):
@@ -46,7 +49,6 @@ def flipped(c):
 MASKER = {"b": "wood", "l": "wood_light", "g": "leaf", "w": "white", "e": "umber", "f": "orange"}
 
 MASKER_BODY = """
-    .........g.g..
     ........gg.g..
     ........gbb...
     .....bbbbbbbb.
@@ -459,7 +461,14 @@ def pictures():
     }
     for n in ("MaskerRight1", "MaskerRight2", "MaskerRightUD1", "MaskerRightUD2"):
         out[n.replace("Right", "Left")] = out[n].mirrored()
-    return out
+    return checked(out)
+
+
+def checked(pictures):
+    for name, c in pictures.items():
+        if (c.width, c.height) != SIZES[name]:
+            raise ValueError(f"{name} is {c.width}x{c.height}, must be {SIZES[name]}")
+    return pictures
 
 
 # --- the start screen and the icons --------------------------------------------
@@ -573,4 +582,4 @@ def screen_pictures(done):
     out["Backdrop"] = backdrop()
     out["MainIcon"] = icon("gold", "plum")
     out["PlayIcon"] = icon("sky", "plum")
-    return out
+    return checked(out)
