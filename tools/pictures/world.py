@@ -320,7 +320,7 @@ def ground():
 def palm_tree():
     """A palm 16 wide: a gently curved ringed trunk under a crown of fronds."""
     c = Canvas(16, 177)
-    for y in range(14, 177):                  # trunk, leaning right then back
+    for y in range(10, 177):                  # trunk, leaning right then back
         bend = round(2.5 * __import__("math").sin(y / 177 * 3.1))
         x = 6 + bend
         c.rect(x - 1, y, 6, 1, "umber")
@@ -328,23 +328,31 @@ def palm_tree():
         c.set(x, y, "wood_light")
         if y % 6 == 0:                        # rings
             c.rect(x, y, 4, 1, "brown")
-    crown = """
-        .......ll.......
-        ....lllllll.....
-        ..llggllggll....
-        .lggg.lggglll...
-        lgg..lgggg.ggl..
-        lg..lgg.ggl..gl.
-        g..lg.lg..gl..g.
-        ..lg..lg...g..l.
-        .lg...l.c...g...
-        .g...g.ccc..g...
-        g....g.cc...l...
-        .........g......
-        .........g......
-    """
-    leaves = from_map(crown, {"l": "leaf_light", "g": "leaf", "c": "brown"})
-    c.blit(compose([(leaves, 1, 1, None)], "leaf_dark", 20).crop(1, 0, 17, 16), 0, 2)
+    # the crown: fronds arching out from the top of the trunk and drooping
+    fronds = [
+        [(8, 9), (5, 4), (2, 4), (0, 8), (0, 12)],
+        [(8, 9), (11, 4), (14, 4), (16, 8), (16, 12)],
+        [(8, 9), (4, 8), (2, 12), (2, 17)],
+        [(8, 9), (12, 8), (14, 12), (14, 17)],
+        [(8, 9), (7, 3), (5, 0)],
+        [(8, 9), (10, 3), (12, 1)],
+        [(8, 9), (6, 13), (5, 19)],
+        [(8, 9), (10, 13), (11, 19)],
+    ]
+    leaves = Canvas(20, 24)
+    for frond in fronds:
+        pts = [(x + 1, y + 1) for x, y in frond]
+        for (x0, y0), (x1, y1) in zip(pts, pts[1:]):
+            leaves.line(x0, y0, x1, y1, "leaf", 2)
+    for frond in fronds:                      # a light rib along each frond
+        pts = [(x + 1, y + 1) for x, y in frond]
+        for (x0, y0), (x1, y1) in zip(pts[:-1], pts[1:-1] + [pts[-1]]):
+            leaves.line(x0, y0, x1, y1, "leaf_light")
+    nuts = Canvas(20, 24)
+    for x, y in ((7, 10), (10, 10), (8, 12)):
+        nuts.rect(x, y, 2, 2, "brown")
+    crown = compose([(leaves, 0, 0, "leaf_dark"), (nuts, 0, 0, "umber")], "leaf_dark", 24)
+    c.blit(crown.crop(1, 0, 17, 24), 0, 0)
     return c
 
 
@@ -509,18 +517,15 @@ def stage():
     c.rect(0, 190, 224, 1, "brown")
     for side in (0, 1):                       # the two curtains
         for y in range(208):
-            # each curtain is gathered towards its tie-back near the middle
-            width = 56 - round(26 * math.sin(min(y, 150) / 150 * math.pi))
-            if y > 150:
-                width = 30 + (y - 150) // 2
+            # gathered at the tie-back, falling wide to the floor
+            width = 26 + round(30 * abs(y - 100) / 100) + round(4 * math.sin(y / 13))
             for x in range(width):
-                fold = (x + y // 40) % 8
+                fold = (x + round(3 * math.sin(y / 30))) % 8
                 colour = "red" if fold < 5 else "red_dark"
                 if fold == 1:
                     colour = "orange"
                 c.set(x if side == 0 else 223 - x, y, colour)
-            edge = width if side == 0 else 223 - width
-            c.set(edge, y, "red_dark")
+            c.set(width if side == 0 else 223 - width, y, "red_dark")
     for x in range(224):                      # the pelmet with a gold fringe
         drop = 18 + (3 if (x // 8) % 2 else 0)
         c.rect(x, 0, 1, drop, "red")
@@ -528,9 +533,9 @@ def stage():
         c.set(x, drop + 1, "gold" if x % 2 else "red_dark")
     c.rect(0, 3, 224, 1, "gold")
     c.rect(0, 14, 224, 1, "red_dark")
-    for y in (100, 101, 102):                 # tie-backs
-        c.rect(20, y, 14, 1, "gold")
-        c.rect(190, y, 14, 1, "gold")
+    for y in (99, 100, 101, 102):             # tie-backs
+        c.rect(14, y, 16, 1, "gold")
+        c.rect(194, y, 16, 1, "gold")
     return c
 
 
