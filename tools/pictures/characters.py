@@ -332,17 +332,18 @@ FENNEL = Character(
     shades={"c": "d"},
     head="""
         .....aa....
-        .....aa....
+        ....aaaa...
         ...hhhhhh..
         ..hhhhhhhh.
         .hhhhhhhhhh
-        .dddddddddd
+        .hhhhhhhhhh
+        .dhdhdhdhdh
         .osssssssss
-        .ossssssswe
-        ..sssssswe.
-        ..sssssss..
-        ..ssssssm..
-        ...sssss...
+        .ooossswess
+        ..oossswess
+        ..sssssssss
+        ...sssssm..
+        ....ssss...
     """,
     head_back="""
         ....aa....
@@ -358,14 +359,14 @@ FENNEL = Character(
         ..ssssss..
     """,
     torso="""
-        wdwdwdw
-        dcccccc
-        wcccccc
-        dcccccc
-        wcccccc
-        dcccccc
-        .cccccc
-        .cccccc
+        wdwdwdwd
+        dwcccccc
+        wdcccccc
+        dwcccccc
+        wdcccccc
+        dwcccccc
+        ..cccccc
+        ..cccccc
     """,
     torso_back="""
         wdwdwdw
@@ -576,21 +577,21 @@ VOLT = Character(
     torso="""
         .ccccccc.
         ccccccccc
-        ccccawccc
-        cccawcccc
-        ccawwwacc
-        ccccawccc
-        cccawcccc
+        ccccccccw
+        cccccccwc
+        ccccccwww
+        cccccccwc
+        ccccccwcc
         ccccccccc
     """,
     torso_left="""
         .ccccccc.
         ccccccccc
-        cccwacccc
-        ccccwaccc
-        ccawwwacc
-        cccwacccc
-        ccccwaccc
+        ccwcccccc
+        cwccccccc
+        wwwcccccc
+        cwccccccc
+        wcccccccc
         ccccccccc
     """,
     torso_back="""
