@@ -397,16 +397,19 @@ def post():
 
 def hill():
     """A rounded green mound with darker stripes, standing on the ground."""
+    import math
     c = Canvas(48, 81, "sky")
     c.ellipse(24, 26, 24, 26, "leaf_dark")
     c.rect(0, 26, 48, 55, "leaf_dark")
     c.ellipse(24, 26, 23, 25, "leaf")
     c.rect(1, 26, 46, 55, "leaf")
-    for i, y in enumerate(range(12, 81, 9)):  # stripes
-        for x in range(48):
-            if c.get(x, y) == "leaf" and (x + i * 3) % 12 < 9:
+    for x in range(48):                       # stripes that follow the dome
+        dx = (x + 0.5 - 24) / 24
+        top = 26 - 26 * math.sqrt(max(0.0, 1 - dx * dx))
+        for y in range(81):
+            depth = y - top
+            if c.get(x, y) == "leaf" and depth > 3 and int(depth) % 11 in (7, 8):
                 c.set(x, y, "moss")
-                c.set(x, y + 1, "moss")
     c.ellipse(15, 14, 6, 4, "leaf_light")     # shine from the top left
     return c
 
@@ -554,28 +557,38 @@ def backdrop():
     return c
 
 
-def icon(badge, rim):
+ICON_TURNIP = """
+    .......g...g.......
+    ......ggg.ggg......
+    .....ggggggggg.....
+    .....gg.ggg.gg.....
+    ......g.ggg.g......
+    ........ggg........
+    .....ppppppppp.....
+    ...ppppppppppppp...
+    ..ppqqppppppppppp..
+    .ppqqppppppppppppp.
+    .pqqpppppppppppppp.
+    .ppppppppppppppppp.
+    .qqqqqqqqqqqqqqqqq.
+    .wwwwwwwwwwwwwwwwq.
+    ..wwwwwwwwwwwwwwq..
+    ...wwwwwwwwwwwwq...
+    ....wwwwwwwwwwq....
+    ......wwwwwwq......
+    ........www........
+    .........w.........
+    .........w.........
+"""
+
+
+def icon(badge):
     """The turnip on a round badge."""
     c = Canvas(32, 32)
-    c.ellipse(16, 16, 16, 16, rim)
+    c.ellipse(16, 16, 16, 16, "plum")
     c.ellipse(16, 16, 14.5, 14.5, badge)
-    turnip = Canvas(32, 32)
-    turnip.ellipse(16, 20, 8, 7.5, "purple")
-    turnip.rect(8, 20, 17, 8, None)
-    for y in range(20, 28):
-        for x in range(32):
-            dx, dy = (x + 0.5 - 16) / 8, (y + 0.5 - 20) / 7.5
-            if dx * dx + dy * dy <= 1:
-                turnip.set(x, y, "white")
-    turnip.ellipse(13, 17, 2, 2, "lilac")
-    turnip.rect(16, 27, 1, 3, "white")
-    leaves = Canvas(32, 32)
-    leaves.ellipse(12, 8, 2.5, 5, "leaf")
-    leaves.ellipse(16, 6, 2.5, 6, "leaf")
-    leaves.ellipse(20, 8, 2.5, 5, "leaf")
-    leaves.rect(15, 9, 2, 4, "leaf")
-    out = compose([(leaves, 0, 0, "leaf_dark"), (turnip, 0, 0, "plum")], "plum", 32)
-    c.blit(out, 0, 0)
+    turnip = outlined(ICON_TURNIP, {"g": "leaf", "p": "purple", "q": "lilac", "w": "white"}, "plum")
+    c.blit(turnip, (32 - turnip.width) // 2 + 1, 4)
     return c
 
 
@@ -585,6 +598,6 @@ def screen_pictures(done):
         out[name] = portrait(size, done[prefix + "Right"], card, frame)
     out["Stage"] = stage()
     out["Backdrop"] = backdrop()
-    out["MainIcon"] = icon("gold", "plum")
-    out["PlayIcon"] = icon("sky", "plum")
+    out["MainIcon"] = icon("gold")
+    out["PlayIcon"] = icon("teal")
     return checked(out)
