@@ -20,9 +20,9 @@ GROUND = 64
 
 
 class Character:
-    def __init__(self, prefix, legend, head, head_back, torso, torso_back,
+    def __init__(self, prefix, legend, head, head_back, head_front, torso, torso_back,
                  sleeve, hand, trouser, shoe, arm, shades=None, lights=None,
-                 torso_left=None, stance=0, head_dx=0, neck=1):
+                 torso_left=None, torso_front=None, stance=0, head_dx=0, neck=1):
         self.prefix = prefix
         self.legend = legend
         self.outline = legend["o"]
@@ -30,6 +30,8 @@ class Character:
         self.head_back = from_map(head_back, legend)
         self.torso = from_map(torso, legend)
         self.torso_back = from_map(torso_back, legend)
+        self.head_front = from_map(head_front, legend)
+        self.torso_front = from_map(torso_front or torso_back, legend)
         self.torso_left = from_map(torso_left, legend).mirrored() if torso_left else None
         self.sleeve, self.hand = legend[sleeve], legend[hand]
         self.trouser, self.shoe = legend[trouser], legend[shoe]
@@ -40,7 +42,7 @@ class Character:
         self.standard_leg = 99  # set from the standing picture
         self.shades = {legend[k]: legend[v] for k, v in (shades or {}).items()}
         self.lights = {legend[k]: legend[v] for k, v in (lights or {}).items()}
-        for part in (self.torso, self.torso_back, self.torso_left):
+        for part in (self.torso, self.torso_back, self.torso_left, self.torso_front):
             if part is not None:
                 part.shade_edges(self.shades, self.lights)
 
@@ -60,12 +62,13 @@ def stroke(points, colour, end_colour=None, end=(2, 2), brush=2):
 class Body:
     """Joint positions of one character for one pose (facing right)."""
 
-    def __init__(self, ch, leg, back=False, lean=0, drop=0, tight=0, nod=(0, 0)):
+    def __init__(self, ch, leg, view="side", lean=0, drop=0, tight=0, nod=(0, 0)):
         self.ch = ch
         self.leg = leg
         self.tight = tight  # pull outstretched limbs in by this many pixels
-        torso = ch.torso_back if back else ch.torso
-        head = ch.head_back if back else ch.head
+        back = view != "side"
+        torso = {"side": ch.torso, "back": ch.torso_back, "front": ch.torso_front}[view]
+        head = {"side": ch.head, "back": ch.head_back, "front": ch.head_front}[view]
         self.torso_img, self.head_img = torso, head
         tw, th = torso.width, torso.height
         self.hip_y = GROUND - 1 - leg + drop
@@ -164,12 +167,16 @@ def pose_pull(b, torso=None):
 
 
 def pose_lift(b, torso=None):
-    hx, hy, L = b.cx - 1, b.hip_y, b.leg
-    back_leg = b.leg_((hx - 2, hy), (hx - 1, hy + L // 2), (hx - 3, FOOT))
-    front_leg = b.leg_((hx + 1, hy), (hx + 3, hy + L // 2), (hx + 2, FOOT))
-    return (b.arm((b.cx - 1, b.sy), (b.cx + 1, b.sy + 4), (b.cx + 4, b.sy + 2)) + back_leg + front_leg
-            + b.parts_torso(torso) + b.parts_head()
-            + b.arm((b.cx, b.sy), (b.cx + 1, b.sy + 5), (b.cx + 5, b.sy + 3)))
+    """Seen from the front (the same picture whichever way the hero faced):
+    knees a little bent, straightening up, both hands together at the chest."""
+    tw, hy, L = b.torso_img.width, b.hip_y, b.leg
+    left, right = b.tx - 1, b.tx + tw - 1
+    chest = b.sy + 4 - b.tight // 2
+    legs = (b.leg_((b.cx - 3, hy), (b.cx - 4, hy + L // 2), (b.cx - 3, FOOT), back=True)
+            + b.leg_((b.cx + 1, hy), (b.cx + 2, hy + L // 2), (b.cx + 1, FOOT), back=True))
+    arms = (b.arm((left, b.sy), (left - 1, chest), (b.cx - 2, chest))
+            + b.arm((right, b.sy), (right + 1, chest), (b.cx, chest)))
+    return legs + b.parts_torso() + b.parts_head() + arms
 
 
 def arms_up(b):
@@ -233,11 +240,12 @@ SUFFIXES = {
 def figure(ch, pose, facing, leg, tight=0):
     """The composed, cropped figure of one pose."""
     if pose == "climb":
-        canvas = pose_climb(Body(ch, leg, back=True), facing)
+        canvas = pose_climb(Body(ch, leg, view="back"), facing)
     else:
         build, lean, drop, nod, _ = POSES[pose]
         torso = ch.torso_left if facing == "left" else None
-        b = Body(ch, leg, lean=lean, drop=drop(leg), tight=tight, nod=nod)
+        view = "front" if pose == "lift" else "side"
+        b = Body(ch, leg, view=view, lean=lean, drop=drop(leg), tight=tight, nod=nod)
         canvas = compose(build(b, torso), ch.outline, WORK)
         if facing == "left":
             canvas = canvas.mirrored()
@@ -322,6 +330,29 @@ EMBER = Character(
         ccccccccc
         ccccccccc
     """,
+    head_front="""
+        ....aa.....
+        ...hhh.....
+        ..hhhhhhh..
+        .hhhhhhhhh.
+        hhhhhhhhhhh
+        hhsshhhsshh
+        hsssssssssh
+        hseessseesh
+        hseessseesh
+        hsssssssssh
+        .ssssmssss.
+        ..sssssss..
+    """,
+    torso_front="""
+        .cccsccc.
+        ccccccccc
+        ccccccccc
+        ccccccccc
+        bbbbbbbbb
+        ccccccccc
+        ccccccccc
+    """,
     sleeve="c", hand="s", trouser="b", shoe="o", arm=7, head_dx=1,
 )
 
@@ -378,6 +409,21 @@ FENNEL = Character(
         ccccccc
         ccccccc
     """,
+    head_front="""
+        ....aa....
+        ...aaaa...
+        ..hhhhhh..
+        .hhhhhhhh.
+        hhhhhhhhhh
+        hhhhhhhhhh
+        dhdhdhdhdh
+        osssssssso
+        oseesseeso
+        oseesseeso
+        .ssssssss.
+        .sssmmsss.
+        ..ssssss..
+    """,
     sleeve="c", hand="s", trouser="b", shoe="o", arm=8,
 )
 
@@ -428,6 +474,29 @@ PIP = Character(
         ccccccccc
         ccccccccc
         ccccccccc
+        .bbbbbbb.
+    """,
+    head_front="""
+        ...hhhhhhh...
+        .hhhhhhhhhhh.
+        haaaahhhaaaah
+        hawwahhhawwah
+        haaaahhhaaaah
+        hhhhhhhhhhhhh
+        hsssssssssssh
+        hsseessseessh
+        hsseessseessh
+        hsssssssssssh
+        .ssssmmmssss.
+        ..sssssssss..
+    """,
+    torso_front="""
+        .cccdccc.
+        ccccdcccc
+        ccccdcccc
+        ccccdcccc
+        ccccdcccc
+        ccccdcccc
         .bbbbbbb.
     """,
     sleeve="c", hand="s", trouser="b", shoe="o", arm=6, head_dx=1,
@@ -488,6 +557,20 @@ CLOVER = Character(
         ccccccccc
         ccccccccc
     """,
+    head_front="""
+        ...hhhhh...
+        .hhhhhhhhh.
+        hhhhhhhhhhh
+        haahhhhhhhh
+        aaaahsssshh
+        haahssssshh
+        hseessseesh
+        hseessseesh
+        hsssssssssh
+        hssssmssssh
+        hhssssssshh
+        hhh.....hhh
+    """,
     sleeve="c", hand="s", trouser="b", shoe="h", arm=8, head_dx=0,
 )
 
@@ -538,6 +621,29 @@ ROOK = Character(
         hhhhhhhhhh
         hhhhhhhhhh
         hhhhhhhhhh
+        hhhhhhhhhh
+    """,
+    head_front="""
+        ...hhhhhh...
+        .hhhhhhhhhh.
+        hhhhhhhhhhhh
+        hhhhhhhhhhhh
+        hhhhhaahhhhh
+        hhsssaassshh
+        hhseesseeshh
+        hhseesseeshh
+        hhsssssssshh
+        hhhsssssshhh
+        .hhhhhhhhhh.
+    """,
+    torso_front="""
+        .hhhcchhh.
+        hhhcccchhh
+        hhhcccchhh
+        hhhcccchhh
+        hhhcccchhh
+        hhhcccchhh
+        hhhhcchhhh
         hhhhhhhhhh
     """,
     sleeve="h", hand="c", trouser="c", shoe="o", arm=8, head_dx=0,
@@ -602,6 +708,30 @@ VOLT = Character(
         ccccccccccc
         ccccccccccc
         ccccccccccc
+        ccccccccccc
+    """,
+    head_front="""
+        .h..h....h..h
+        hh.hhh..hhhhh
+        hhhhhhhhhhhhh
+        hhhhhhhhhhhhh
+        hhhhhhhhhhhhh
+        hhhshhhhhshhh
+        hsssssssssssh
+        hsseessseessh
+        hsseessseessh
+        hsssssssssssh
+        .ssssmmmssss.
+        ..sssssssss..
+    """,
+    torso_front="""
+        ..ccccccc..
+        .ccccccccc.
+        cccccccwccc
+        ccccccwcccc
+        cccccwwwccc
+        ccccccwcccc
+        cccccwccccc
         ccccccccccc
     """,
     sleeve="c", hand="s", trouser="b", shoe="w", arm=8, stance=2, head_dx=1,
