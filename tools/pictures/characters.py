@@ -252,6 +252,24 @@ def figure(ch, pose, facing, leg, tight=0):
     return canvas
 
 
+def pose_front(b, torso=None):
+    """Standing, facing the player, arms at the sides."""
+    tw, hy, a = b.torso_img.width, b.hip_y, b.ch.arm
+    s = b.ch.stance // 2
+    legs = (b.leg_((b.cx - 3, hy), (b.cx - 3 - s, FOOT), back=True)
+            + b.leg_((b.cx + 1, hy), (b.cx + 1 + s, FOOT), back=True))
+    arms = (b.arm((b.tx, b.sy), (b.tx - 1, b.sy + a - 2))
+            + b.arm((b.tx + tw - 2, b.sy), (b.tx + tw - 1, b.sy + a - 2)))
+    return legs + b.parts_torso() + arms + b.parts_head()
+
+
+def front_figure(ch):
+    """The character standing and facing the player, cropped to its outline
+    (for the start screen)."""
+    canvas = compose(pose_front(Body(ch, ch.standard_leg, view="front")), ch.outline, WORK)
+    return canvas.crop(*canvas.bbox())
+
+
 def render(ch, suffix, width, height, floor):
     """The pose picture at exactly width x height, feet on row floor - 1
     (or on the bottom row for poses in the air)."""

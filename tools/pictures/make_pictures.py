@@ -87,7 +87,7 @@ def all_pictures():
     """(name -> canvas, ordered list of every picture name)."""
     pictures = character_pictures()
     pictures.update(world.pictures())
-    pictures.update(world.screen_pictures(pictures))
+    pictures.update(world.screen_pictures())
     names = []
     for ch in characters.CHARACTERS:
         names += [ch.prefix + suffix for suffix in POSE_SIZES]

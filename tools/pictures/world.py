@@ -6,6 +6,7 @@ curtains) are drawn by short loops, with their look set by the constants at
 the top of each function.
 """
 
+import characters
 from pixels import Canvas, compose, from_map, map_size
 
 # Every picture this module makes, in manifest order, and its size.
@@ -494,13 +495,12 @@ PORTRAITS = {  # name: (size, character prefix, card colour, frame colour)
 }
 
 
-def portrait(size, figure, card, frame):
-    """The standing figure on a card in a frame, head and shoulders first."""
+def portrait(size, fig, card, frame):
+    """The character facing the player on a card in a frame; where the card
+    is short, head and shoulders fill it."""
     w, h = size
     c = Canvas(w, h, frame)
     c.rect(1, 1, w - 2, h - 2, card)
-    left, top, right, bottom = figure.bbox()
-    fig = figure.crop(left, top, right, bottom)
     inner = Canvas(w - 2, h - 2)
     inner.blit(fig, (inner.width - fig.width) // 2, 1)
     for y in range(inner.height):
@@ -592,10 +592,11 @@ def icon(badge):
     return c
 
 
-def screen_pictures(done):
+def screen_pictures():
     out = {}
+    figures = {ch.prefix: characters.front_figure(ch) for ch in characters.CHARACTERS}
     for name, (size, prefix, card, frame) in PORTRAITS.items():
-        out[name] = portrait(size, done[prefix + "Right"], card, frame)
+        out[name] = portrait(size, figures[prefix], card, frame)
     out["Stage"] = stage()
     out["Backdrop"] = backdrop()
     out["MainIcon"] = icon("gold")
