@@ -448,7 +448,7 @@ FENNEL = Character(
 PIP = Character(
     "Pip",
     legend={"o": "umber", "e": "umber", "m": "umber", "s": "skin", "h": "brown",
-            "w": "white", "c": "tan", "d": "tan_dark", "b": "brown", "a": "brass"},
+            "w": "white", "c": "wood_light", "d": "wood", "b": "brown", "a": "ochre"},
     shades={"c": "d"},
     head="""
         ....hhhhh....

@@ -112,10 +112,10 @@ def palette_for(name, canvas):
         raise ValueError(f"{name} uses {len(colours)} colours: {colours}")
     entries = colours[:1] + [KEY] + colours[1:]
     if len(entries) < 2:
-        entries = ["black", KEY]
+        entries = ["ink", KEY]
     size = 4 if len(entries) <= 4 else 8
     while len(entries) < size:
-        entries.append("black")
+        entries.append("ink")
     return entries
 
 

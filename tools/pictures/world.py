@@ -295,7 +295,7 @@ def door():
 def ground():
     """Grass on top of layered earth with pebbles; the blades' tips stand
     against the sky."""
-    c = Canvas(256, 24, "earth")
+    c = Canvas(256, 24, "wood")
     c.rect(0, 0, 256, 3, "sky")
     for x in range(256):                     # grass blades of varied height
         tip = (x * 7 + (x // 3) * 5) % 4
@@ -307,14 +307,14 @@ def ground():
     c.rect(0, 6, 256, 1, "leaf_dark")
     for x in range(0, 256, 5):                # roots of the grass dip into the earth
         c.set(x, 7, "leaf_dark")
-    c.rect(0, 13, 256, 1, "earth_dark")       # the layers
-    c.rect(0, 19, 256, 1, "earth_dark")
+    c.rect(0, 13, 256, 1, "brown")       # the layers
+    c.rect(0, 19, 256, 1, "brown")
     for i in range(40):                       # pebbles
         x = (i * 53 + 11) % 252
         y = 8 + (i * 7) % 14
         c.rect(x, y, 2, 1, "wood_light")
-        c.set(x, y + 1, "earth_dark")
-        c.set(x + 1, y + 1, "earth_dark")
+        c.set(x, y + 1, "brown")
+        c.set(x + 1, y + 1, "brown")
     return c
 
 
@@ -434,7 +434,7 @@ def energy(full):
             .rd.
         """, {"o": "orange", "g": "gold", "r": "red", "d": "red_dark"}, 2, 2)
     else:
-        c.rect(2, 2, 4, 10, "dim")
+        c.rect(2, 2, 4, 10, "charcoal")
         c.rect(3, 2, 2, 1, "grey")
         c.rect(2, 3, 1, 2, "grey")
     return c
@@ -488,7 +488,7 @@ def checked(pictures):
 PORTRAITS = {  # name: (size, character prefix, card colour, frame colour)
     "EmberPortrait": ((18, 30), "Ember", "umber", "ochre"),
     "FennelPortrait": ((18, 30), "Fennel", "leaf_dark", "mint"),
-    "PipPortrait": ((18, 30), "Pip", "umber", "brass"),
+    "PipPortrait": ((18, 30), "Pip", "umber", "ochre"),
     "CloverPortrait": ((18, 30), "Clover", "teal_dark", "white"),
     "RookPortrait": ((14, 34), "Rook", "ink", "slate_light"),
     "VoltPortrait": ((21, 24), "Volt", "navy", "yellow"),
