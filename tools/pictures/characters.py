@@ -142,7 +142,11 @@ def pose_jump(b, torso=None):
 
 
 def pose_climb(b, frame):
-    """Seen from behind; frame 1 reaches up with the left hand, 2 with the right."""
+    """Seen from behind; frame 1 reaches up with the left hand, 2 with the right.
+    Frame 2 is frame 1 mirrored, all but the head and back themselves, so a
+    detail such as a hair clip stays on its side."""
+    if frame == 2:
+        b.head_img, b.torso_img = b.head_img.mirrored(), b.torso_img.mirrored()
     tw = b.torso_img.width
     left, right = b.tx, b.tx + tw - 2
     a, hy, L = b.ch.arm, b.hip_y, b.leg
