@@ -144,14 +144,14 @@ def to_rgba(canvas):
 
 
 def contact_sheet(pictures, names, path, scale=4):
-    """Every picture at 4x on a grid, its name and size underneath."""
+    """Every picture at 4x on a grid, its name and size underneath.  See-through
+    pixels show as a light blue check, so they stand apart from drawn sky."""
     font = ImageFont.load_default()
-    shown = [n for n in names]
     cell_w, label_h, pad = 140, 26, 6
-    rows, x, y, row_h = [], 0, 0, 0
-    sheet_w = max(1600, max(pictures[SAME_AS.get(n, n)].width for n in shown) * scale)
+    x, y, row_h = 0, 0, 0
+    sheet_w = max(1600, max(pictures[SAME_AS.get(n, n)].width for n in names) * scale)
     placed = []
-    for n in shown:
+    for n in names:
         c = pictures[SAME_AS.get(n, n)]
         w = max(c.width * scale, cell_w)
         h = c.height * scale + label_h
@@ -165,7 +165,11 @@ def contact_sheet(pictures, names, path, scale=4):
     draw = ImageDraw.Draw(sheet)
     for n, c, x, y in placed:
         w, h = c.width * scale, c.height * scale
-        draw.rectangle([x, y, x + w - 1, y + h - 1], fill=(60, 188, 255))
+        draw.rectangle([x, y, x + w - 1, y + h - 1], fill=(150, 214, 255))
+        for cy in range(0, h, 8):
+            for cx in range((cy // 8) % 2 * 8, w, 16):
+                draw.rectangle([x + cx, y + cy, x + min(cx + 8, w) - 1, y + min(cy + 8, h) - 1],
+                               fill=(196, 232, 255))
         img = to_rgba(c).resize((w, h), Image.NEAREST)
         sheet.paste(img, (x, y), img)
         draw.text((x, y + h + 2), n, fill=(255, 255, 255), font=font)

@@ -6,6 +6,8 @@ curtains) are drawn by short loops, with their look set by the constants at
 the top of each function.
 """
 
+import math
+
 import characters
 from pixels import Canvas, compose, from_map, map_size
 
@@ -322,7 +324,7 @@ def palm_tree():
     """A palm 16 wide: a gently curved ringed trunk under a crown of fronds."""
     c = Canvas(16, 177)
     for y in range(10, 177):                  # trunk, leaning right then back
-        bend = round(2.5 * __import__("math").sin(y / 177 * 3.1))
+        bend = round(2.5 * math.sin(y / 177 * 3.1))
         x = 6 + bend
         c.rect(x - 1, y, 6, 1, "umber")
         c.rect(x, y, 4, 1, "wood")
@@ -359,7 +361,6 @@ def palm_tree():
 
 def vine():
     """A green stem winding down with leaves on alternate sides."""
-    import math
     c = Canvas(16, 159)
     for y in range(159):
         x = 7 + round(1.5 * math.sin(y / 9))
@@ -398,7 +399,6 @@ def post():
 
 def hill():
     """A rounded green mound with darker stripes, standing on the ground."""
-    import math
     c = Canvas(48, 81, "sky")
     c.ellipse(24, 26, 24, 26, "leaf_dark")
     c.rect(0, 26, 48, 55, "leaf_dark")
@@ -512,7 +512,6 @@ def portrait(size, fig, card, frame):
 
 def stage():
     """Red theatre curtains drawn aside on a black stage."""
-    import math
     c = Canvas(224, 208, "black")
     c.rect(0, 190, 224, 18, "umber")          # the boards
     for x in range(0, 224, 16):
