@@ -218,12 +218,12 @@ CLOUD_MAP = """
 
 PLANT_LEGEND = {"g": "leaf", "l": "leaf_light", "d": "moss"}
 PLANT_MAP = """
-    ...l.......l.
-    ...ll..l..ll.
-    ....ll.l.ll..
-    ....lgglggl..
-    .....ggdgg...
-    ......ddd....
+    ......ll.....
+    .ll...lg...ll
+    ..lg..lg..gl.
+    ...gg.gg.gg..
+    ....gggggg...
+    .....dddd....
 """
 
 
