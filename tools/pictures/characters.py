@@ -1,7 +1,8 @@
 """The six playable characters, built from readable parts.
 
-Each character is a head (seen from the side, facing right, and from
-behind), a torso (side and back), limb colours and lengths.  The poses
+Each character is a head and a torso, each seen from the side (facing
+right), from behind (climbing) and from the front (lifting, and the start
+screen's portraits), plus limb colours and lengths.  The poses
 below place those parts with arms and legs drawn as two-pixel strokes; every
 part gets its own one-pixel outline in the character's dark tone, so an arm
 in front of the body stays readable.  Left-facing pictures are the right-
@@ -9,7 +10,9 @@ facing ones mirrored, except for details listed in `torso_left`, which are
 drawn the way round they must read.
 
 Map letters (see each character's legend): o outline/dark, s skin, h hair,
-w white/light, c main cloth, b second cloth, a accent, e pupil, m mouth.
+w white/light, c main cloth, d its shade, b second cloth, a accent, e pupil,
+m mouth.  Every picture must fit its exact size; `render` shortens the legs
+or pulls outstretched limbs in a little where a pose would not fit.
 """
 
 from pixels import Canvas, compose, from_map
