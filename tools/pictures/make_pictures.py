@@ -128,6 +128,8 @@ def write_gif(path, name, canvas):
     img = Image.new("P", (canvas.width, canvas.height))
     img.putdata([index[c] for row in canvas.rows for c in row])
     img.putpalette([v for c in entries for v in PALETTE[c]])
+    # optimize=False: otherwise Pillow drops unused entries (the key of an
+    # opaque picture among them) and renumbers the palette
     img.save(path, format="GIF", transparency=1, optimize=False)
 
 
