@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real program in a real X server: pick a character, press GO!, press
-# keys on the play field, take a screenshot and look for the play field's
-# sky and the say window on it.
+# keys on the play field, take screenshots and look for the play field's sky
+# and for the hero having walked away from where it started.
 #   smoke_test.sh PATH/TO/turnip-trek
 # Exit status 77 (skipped) when the X tools are missing. Every wait is
 # bounded, so a stuck program fails the test instead of hanging it.
@@ -72,26 +72,31 @@ done
 
 step "walking and jumping"
 xdotool windowfocus --sync "$play" 2>/dev/null || true
-xdotool key --delay 80 Right Right Right z Left
+sleep 1
+import -window root "$work/before.png"
+xdotool key --delay 150 Right Right Right Right Right z
 sleep 1
 kill -0 "$game_pid" 2>/dev/null || fail "the program ended: $(cat "$work/out.txt")"
 
 step "looking at the screen"
 import -window root "$work/screen.png"
-# TT_SMOKE_KEEP=DIR keeps the screenshot for a look.
 [ -n "${TT_SMOKE_KEEP:-}" ] && cp "$work/screen.png" "$TT_SMOKE_KEEP/turnip-trek-smoke.png"
 eval "$(xdotool getwindowgeometry --shell "$play")"
-/usr/bin/python3 - "$work/screen.png" "$X" "$((Y + HEIGHT - 158))" <<'PYTHON' || fail "the play field does not look right"
+/usr/bin/python3 - "$work/before.png" "$work/screen.png" "$X" "$((Y + HEIGHT - 158))" <<'PYTHON' ||
 import sys
-from PIL import Image
+from PIL import Image, ImageChops
 
-screen = Image.open(sys.argv[1]).convert("RGB")
-left, top = int(sys.argv[2]), int(sys.argv[3])
-field = screen.crop((left, top, left + 255, top + 158))
-colours = field.getcolors(255 * 158)
-sky = sum(count for count, colour in colours if colour == (63, 191, 255))
+left, top = int(sys.argv[3]), int(sys.argv[4])
+before, after = (Image.open(name).convert("RGB").crop((left, top, left + 255, top + 158))
+                 for name in sys.argv[1:3])
+sky = sum(count for count, colour in after.getcolors(255 * 158) if colour == (63, 191, 255))
 print(f"smoke: {sky} sky pixels of {255 * 158} in the play field")
-sys.exit(0 if sky > 255 * 158 // 5 else 1)
+# Clover stood at the foot of the vine; walking right leaves that spot.
+start = (20, 100, 60, 140)
+moved = ImageChops.difference(before.crop(start), after.crop(start)).getbbox() is not None
+print(f"smoke: the hero {'left' if moved else 'did not leave'} the starting place")
+sys.exit(0 if sky > 255 * 158 // 5 and moved else 1)
 PYTHON
+  fail "the play field does not look right"
 
 step "passed"
