@@ -43,7 +43,10 @@ ScenePainter::ScenePainter(const FormLayout& layout)
     : layout_(layout),
       kindIndex_(kindIndices(layout.objects)),
       backColour_(layout.backColour ? toColour(*layout.backColour)
-                                    : QGuiApplication::palette().color(QPalette::Window)) {}
+                                    : QGuiApplication::palette().color(QPalette::Window)),
+      labelTexts_(static_cast<std::size_t>(
+          std::count_if(layout.objects.begin(), layout.objects.end(),
+                        [](const ObjectSpec& spec) { return spec.kind == ObjectKind::Label; }))) {}
 
 const QImage& ScenePainter::drawable(const Picture& picture) {
     const void* key = picture.pixels.get();
@@ -58,29 +61,39 @@ const QImage& ScenePainter::drawable(const Picture& picture) {
     return drawables_.emplace(key, std::move(converted)).first->second;
 }
 
-void ScenePainter::drawLabel(QPainter& painter, const Label& label) {
+void ScenePainter::drawLabel(QPainter& painter, const Label& label, std::size_t index) {
     if (label.caption.empty() && !label.opaqueBackground) return;
     const QRect box = pixelRect(label.left, label.top, label.width, label.height);
-    painter.save();
-    painter.setClipRect(box, Qt::IntersectClip);
+    if (box.isEmpty()) return;
     if (label.opaqueBackground) painter.fillRect(box, backColour_);
-    const QFont font = sceneFont(label.font);
-    painter.setFont(font);
-    painter.setPen(label.colour ? toColour(*label.colour)
-                                : QGuiApplication::palette().color(QPalette::WindowText));
-    // A label's caption is shown as it is: words wrap inside the box and
-    // what does not fit is cut off.
-    const QString caption = QString::fromStdString(label.caption);
-    constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    painter.drawText(box, kFlags, caption);
-    if (label.font.bold && isBitmapFace(font)) painter.drawText(box.translated(1, 0), kFlags, caption);
-    painter.restore();
+    if (label.caption.empty()) return;
+    // Laying text out is slow next to copying pixels, so a caption is drawn
+    // once into a picture of its own and reused until it changes.
+    LabelText& text = labelTexts_[index];
+    if (text.image.size() != box.size() || text.caption != label.caption) {
+        text.caption = label.caption;
+        text.image = QImage(box.size(), QImage::Format_ARGB32_Premultiplied);
+        text.image.fill(Qt::transparent);
+        QPainter writer(&text.image);
+        const QFont font = sceneFont(label.font);
+        writer.setFont(font);
+        writer.setPen(label.colour ? toColour(*label.colour)
+                                   : QGuiApplication::palette().color(QPalette::WindowText));
+        // A label's caption is shown as it is: words wrap inside the box and
+        // what does not fit is cut off.
+        const QString caption = QString::fromStdString(label.caption);
+        constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        const QRect inside(QPoint(0, 0), box.size());
+        writer.drawText(inside, kFlags, caption);
+        if (label.font.bold && isBitmapFace(font))
+            writer.drawText(inside.translated(1, 0), kFlags, caption);
+    }
+    painter.drawImage(box.topLeft(), text.image);
 }
 
 void ScenePainter::render(const FormObjects& objects) {
     frame_.fill(backColour_);
     QPainter painter(&frame_);
-    painter.setClipRect(frame_.rect());
     const auto specs = layout_.objects;
     for (std::size_t row = specs.size(); row-- > 0;) {
         const std::uint16_t index = kindIndex_[row];
@@ -94,7 +107,7 @@ void ScenePainter::render(const FormObjects& objects) {
         }
         case ObjectKind::Label: {
             const Label& label = objects.labels[index];
-            if (label.visible) drawLabel(painter, label);
+            if (label.visible) drawLabel(painter, label, index);
             break;
         }
         default: break;  // controls are real widgets on top of the scene

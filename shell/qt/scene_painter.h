@@ -5,6 +5,7 @@
 // pixel. The window zooms the result with crisp pixels.
 
 #include <cstdint>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -41,13 +42,19 @@ private:
     void render(const FormObjects& objects);
     void zoomRows(int first, int last);
     const QImage& drawable(const Picture& picture);
-    void drawLabel(class QPainter& painter, const Label& label);
+    void drawLabel(class QPainter& painter, const Label& label, std::size_t index);
 
     const FormLayout& layout_;
     std::vector<std::uint16_t> kindIndex_;
     QColor backColour_;
     // Pictures converted once for fast drawing, by their shared pixels.
     std::unordered_map<const void*, QImage> drawables_;
+    // Each label's caption as last drawn, by label.
+    struct LabelText {
+        std::string caption;
+        QImage image;
+    };
+    std::vector<LabelText> labelTexts_;
     QImage frame_;
     QImage previous_;
     QImage zoomed_;
