@@ -91,22 +91,46 @@ void ScenePainter::drawLabel(QPainter& painter, const Label& label, std::size_t 
     painter.drawImage(box.topLeft(), text.image);
 }
 
+// The row from which drawing starts: the topmost opaque picture that covers
+// the whole client area hides everything below it, the back colour too.
+std::size_t ScenePainter::firstVisibleRow(const FormObjects& objects) {
+    const QRect client = frame_.rect();
+    std::size_t first = layout_.objects.size();
+    for (std::size_t row = 0; row < layout_.objects.size(); ++row) {
+        if (layout_.objects[row].kind != ObjectKind::Image) continue;
+        const Image& image = objects.images[kindIndex_[row]];
+        if (!image.visible || !image.picture()) continue;
+        const QImage& pixels = drawable(*image.picture());
+        if (pixels.hasAlphaChannel()) continue;
+        if (QRect(QPoint(toPixels(image.left), toPixels(image.top)), pixels.size()).contains(client))
+            return row;
+    }
+    return first;
+}
+
 void ScenePainter::render(const FormObjects& objects) {
-    frame_.fill(backColour_);
+    const std::size_t first = firstVisibleRow(objects);
+    if (first == layout_.objects.size()) frame_.fill(backColour_);
     QPainter painter(&frame_);
     const auto specs = layout_.objects;
-    for (std::size_t row = specs.size(); row-- > 0;) {
+    for (std::size_t row = std::min(first + 1, specs.size()); row-- > 0;) {
         const std::uint16_t index = kindIndex_[row];
         switch (specs[row].kind) {
         case ObjectKind::Image: {
             const Image& image = objects.images[index];
             if (!image.visible || !image.picture()) break;
-            painter.drawImage(QPoint(toPixels(image.left), toPixels(image.top)),
-                              drawable(*image.picture()));
+            const QImage& pixels = drawable(*image.picture());
+            // Opaque pictures are copied; the others blend, which skips
+            // their transparent pixels.
+            painter.setCompositionMode(pixels.hasAlphaChannel()
+                                           ? QPainter::CompositionMode_SourceOver
+                                           : QPainter::CompositionMode_Source);
+            painter.drawImage(QPoint(toPixels(image.left), toPixels(image.top)), pixels);
             break;
         }
         case ObjectKind::Label: {
             const Label& label = objects.labels[index];
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
             if (label.visible) drawLabel(painter, label, index);
             break;
         }

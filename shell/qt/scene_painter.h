@@ -40,6 +40,7 @@ public:
 
 private:
     void render(const FormObjects& objects);
+    std::size_t firstVisibleRow(const FormObjects& objects);
     void zoomRows(int first, int last);
     const QImage& drawable(const Picture& picture);
     void drawLabel(class QPainter& painter, const Label& label, std::size_t index);
