@@ -12,22 +12,20 @@
 
 namespace {
 
-int runHeadless(const tt::Options& options, tt::Game& game) {
+int runHeadless(const tt::Options& options, std::istream& script, tt::Game& game) {
     tt::Driver::Screenshot screenshot = [zoom = options.zoom](const tt::Game& shown, tt::FormId form,
                                                               const std::string& file) {
         return tt::screenshotForm(shown, form, file, zoom);
     };
-    if (options.script == "-") {
-        tt::Driver driver(game, std::cout, std::cerr, "-", screenshot);
-        return driver.run(std::cin);
-    }
-    std::ifstream script(options.script);
-    if (!script) {
-        std::cerr << "turnip-trek: cannot read script '" << options.script << "'\n";
-        return 2;
-    }
     tt::Driver driver(game, std::cout, std::cerr, options.script, screenshot);
     return driver.run(script);
+}
+
+// Headless, standard error carries the script's errors and nothing else, so
+// Qt's chatter about the desktop it does not use is dropped.
+void keepOnlyQtErrors(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << "turnip-trek: " << message.toStdString() << '\n';
 }
 
 }  // namespace
@@ -47,7 +45,18 @@ int main(int argc, char** argv) {
         std::cout << "turnip-trek " << TT_VERSION << '\n';
         return 0;
     }
-    if (options->headless) qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::ifstream scriptFile;
+    if (options->headless) {
+        if (options->script != "-") {
+            scriptFile.open(options->script);
+            if (!scriptFile) {
+                std::cerr << "turnip-trek: cannot read script '" << options->script << "'\n";
+                return 2;
+            }
+        }
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(keepOnlyQtErrors);
+    }
     QApplication application(argc, argv);
     const tt::EmbeddedPictures& pictures = tt::EmbeddedPictures::instance();
     for (const std::string& problem : pictures.problems())
@@ -56,6 +65,7 @@ int main(int argc, char** argv) {
 
     tt::Game game(pictures, options->clockMs);
     game.start();
-    if (options->headless) return runHeadless(*options, game);
+    if (options->headless)
+        return runHeadless(*options, options->script == "-" ? std::cin : scriptFile, game);
     return tt::runWindows(game, options->zoom);
 }

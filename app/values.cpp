@@ -302,7 +302,9 @@ std::optional<TargetName> TargetName::parse(std::string_view text, std::string& 
     const std::string_view objectName = rest.substr(0, secondDot);
     const std::string_view property = rest.substr(secondDot + 1);
     auto unknownProperty = [&] {
-        error = "'" + std::string(objectName) + "' has no property '" + std::string(property) + "'";
+        std::string message(1, '\'');
+        message.append(objectName).append("' has no property '").append(property) += '\'';
+        error = std::move(message);
         return std::nullopt;
     };
     if (const ObjectSpec* spec = findObject(layout, objectName)) {

@@ -18,21 +18,16 @@ void Image::setPicture(const Picture* picture) {
 }
 
 Label::Label(const ObjectSpec& spec)
-    : name(spec.name), left(spec.left), top(spec.top), width(spec.width), height(spec.height),
-      visible(spec.visible), caption(spec.content), font(spec.font), colour(spec.colour),
+    : Placement(spec), caption(spec.content), font(spec.font), colour(spec.colour),
       opaqueBackground(spec.opaqueBackground) {}
 
 CommandButton::CommandButton(const ObjectSpec& spec)
-    : name(spec.name), left(spec.left), top(spec.top), width(spec.width), height(spec.height),
-      visible(spec.visible), caption(spec.content), font(spec.font) {}
+    : Placement(spec), caption(spec.content), font(spec.font) {}
 
-TextBox::TextBox(const ObjectSpec& spec)
-    : name(spec.name), left(spec.left), top(spec.top), width(spec.width), height(spec.height),
-      visible(spec.visible), text(spec.content) {}
+TextBox::TextBox(const ObjectSpec& spec) : Placement(spec), text(spec.content) {}
 
 HScrollBar::HScrollBar(const ObjectSpec& spec)
-    : name(spec.name), left(spec.left), top(spec.top), width(spec.width), height(spec.height),
-      visible(spec.visible), minimum(spec.minimum), maximum(spec.maximum), value(spec.value) {}
+    : Placement(spec), minimum(spec.minimum), maximum(spec.maximum), value(spec.value) {}
 
 void HScrollBar::moveTo(int requested) {
     value = static_cast<std::int16_t>(std::clamp<int>(requested, minimum, maximum));

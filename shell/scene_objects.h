@@ -40,8 +40,11 @@ private:
     const Picture* picture_ = nullptr;
 };
 
-struct Label {
-    explicit Label(const ObjectSpec& spec);
+// Where a label or a control stands on its form.
+struct Placement {
+    explicit Placement(const ObjectSpec& spec)
+        : name(spec.name), left(spec.left), top(spec.top), width(spec.width),
+          height(spec.height), visible(spec.visible) {}
 
     std::string_view name;
     Twips left;
@@ -49,47 +52,34 @@ struct Label {
     Twips width;
     Twips height;
     bool visible;
+};
+
+struct Label : Placement {
+    explicit Label(const ObjectSpec& spec);
+
     std::string caption;
     FontSpec font;
     std::optional<Rgb> colour;
     bool opaqueBackground;
 };
 
-struct CommandButton {
+struct CommandButton : Placement {
     explicit CommandButton(const ObjectSpec& spec);
 
-    std::string_view name;
-    Twips left;
-    Twips top;
-    Twips width;
-    Twips height;
-    bool visible = true;
     bool enabled = true;
     std::string caption;
     FontSpec font;
 };
 
-struct TextBox {
+struct TextBox : Placement {
     explicit TextBox(const ObjectSpec& spec);
 
-    std::string_view name;
-    Twips left;
-    Twips top;
-    Twips width;
-    Twips height;
-    bool visible = true;
     std::string text;
 };
 
-struct HScrollBar {
+struct HScrollBar : Placement {
     explicit HScrollBar(const ObjectSpec& spec);
 
-    std::string_view name;
-    Twips left;
-    Twips top;
-    Twips width;
-    Twips height;
-    bool visible = true;
     std::int16_t minimum;
     std::int16_t maximum;
     std::int16_t value;

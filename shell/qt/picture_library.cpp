@@ -3,6 +3,10 @@
 #include <QFile>
 #include <QTextStream>
 
+// The pictures live in a static library; naming their resource here keeps
+// the linker from dropping it.
+static void embedPictures() { Q_INIT_RESOURCE(pictures); }
+
 namespace tt {
 namespace {
 
@@ -30,6 +34,7 @@ const EmbeddedPictures& EmbeddedPictures::instance() {
 }
 
 EmbeddedPictures::EmbeddedPictures() {
+    embedPictures();
     QFile manifest(QStringLiteral(":/pictures/pictures.txt"));
     if (!manifest.open(QIODevice::ReadOnly | QIODevice::Text)) {
         problems_.push_back("the picture list is missing from the program");

@@ -1,1 +1,0 @@
-// Stands in while assets/ holds no pictures.

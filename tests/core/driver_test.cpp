@@ -1,0 +1,151 @@
+// The driver's command language: what scripts print, and how bad lines stop
+// a run without changing anything.
+
+#include <gtest/gtest.h>
+
+#include "app/options.h"
+#include "game_fixture.h"
+#include "shell/start_layout.h"
+
+namespace tt {
+namespace {
+
+struct ScriptRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+ScriptRun runScript(Game& game, std::string_view script) {
+    std::istringstream in{std::string(script)};
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = Driver(game, out, err, "play.txt").run(in);
+    return {status, out.str(), err.str()};
+}
+
+class DriverTest : public testing::GameTest {};
+
+TEST_F(DriverTest, PrintsValuesInTheirShortestForms) {
+    const ScriptRun run = runScript(game, R"(# comments and blank lines are skipped
+
+print Main.State Play.State Main.Character.Caption
+click Main.Command1
+  tick
+print Play.You.Left Play.Way.Caption Play.Object.Visible Play.LoadTimer.Enabled
+print Play.WalkRight.Interval Energy PickedPlant EnemyWay Play.Width Play.Them.Picture
+set Play.You.Left 1230.5
+set PickedPlant 1
+set EnemyWay Left
+print Play.You.Left PickedPlant EnemyWay GX.State Settings.SpeedBar.Value
+set Play.You.Picture None
+print Play.You.Picture Main.mnuExit.Caption
+)");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out,
+              "Main.State=shown\nPlay.State=unloaded\nMain.Character.Caption=Ember\n"
+              "Play.You.Left=360\nPlay.Way.Caption=Right\nPlay.Object.Visible=False\n"
+              "Play.LoadTimer.Enabled=False\n"
+              "Play.WalkRight.Interval=8\nEnergy=4\nPickedPlant=Empty\nEnemyWay=\n"
+              "Play.Width=3945\nPlay.Them.Picture=None\n"
+              "Play.You.Left=1230.5\nPickedPlant=1\nEnemyWay=Left\nGX.State=hidden\n"
+              "Settings.SpeedBar.Value=<unloaded>\n"
+              "Play.You.Picture=None\nMain.mnuExit.Caption=E&xit\n");
+}
+
+TEST_F(DriverTest, StopsAtTheFirstBadLineWithItsNumber) {
+    struct Case {
+        std::string_view line;
+        std::string_view error;
+    };
+    const Case cases[] = {
+        {"jump", "unknown command 'jump'"},
+        {"tick -1", "number -1 is outside 0..1000000000"},
+        {"tick 2x", "bad number '2x'"},
+        {"tick 1 2", "bad number '1 2'"},
+        {"click Nowhere.Image1", "unknown form 'Nowhere'"},
+        {"click Main.Image9", "form Main has no object 'Image9'"},
+        {"click Main", "expected FORM.OBJECT, not 'Main'"},
+        {"key Play 300", "number 300 is outside 0..255"},
+        {"key Play", "bad number ''"},
+        {"type Main.Command1 hello", "Main.Command1 is not a text box"},
+        {"scroll Settings.SpeedBar ten", "bad number 'ten'"},
+        {"close Main now", "too many words; usage: close FORM"},
+        {"print", "print needs at least one TARGET"},
+        {"print Speed", "unknown play variable 'Speed'"},
+        {"print Main.You.Top", "form Main has no object 'You'"},
+        {"print Main.Command1.Picture", "'Command1' has no property 'Picture'"},
+        {"print Main.Height", "expected FORM.State, FORM.Width or FORM.OBJECT.PROPERTY, not 'Main.Height'"},
+        {"set Play.You.Top 5", "form Play is not loaded"},
+        {"set Main.Image2.Width 5", "an image's Width follows its picture"},
+        {"set Main.Image2.Left 1e99", "bad number '1e99'"},
+        {"set Main.Image2.Left nan", "bad number 'nan'"},
+        {"set Main.Image2.Visible yes", "expected True or False, not 'yes'"},
+        {"set Main.Image2.Picture NoSuchPicture", "no picture named 'NoSuchPicture'"},
+        {"set Energy 40000", "number 40000 is outside -32768..32767"},
+        {"set Energy", "set needs a value: set TARGET VALUE"},
+        {"set Main.State shown", "State cannot be set"},
+        {"screenshot Main", "screenshot needs a FILE"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        Game fresh(testing::gamePictures());
+        fresh.start();
+        const ScriptRun run = runScript(fresh, "print Main.State\n" + std::string(c.line) +
+                                             "\nprint Energy\n");
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "Main.State=shown\n");  // nothing after the bad line ran
+        EXPECT_EQ(run.err, "play.txt:2: " + std::string(c.error) + "\n");
+        EXPECT_EQ(fresh[start::Character].caption, "Ember");
+        EXPECT_EQ(fresh.vars().Energy, 0);
+    }
+}
+
+TEST_F(DriverTest, InputToAFormThatIsNotShownIsIgnored) {
+    const ScriptRun run = runScript(game, "click Play.mnuSettings\nkey Play 39\nclose Play\n"
+                                    "type Say.txtSend hi\nprint Play.State Say.State\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "Play.State=unloaded\nSay.State=unloaded\n");
+}
+
+TEST_F(DriverTest, TheEndOfTheGameEndsTheScript) {
+    const ScriptRun run = runScript(game, "click Main.mnuExit\nprint Main.State\nbogus line\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "ended\n");
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(Options, CommandLine) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string error;  // empty: accepted
+    };
+    const Case cases[] = {
+        {{}, ""},
+        {{"--headless", "--clock-ms", "20", "script.txt"}, ""},
+        {{"--zoom", "6", "--clock-ms", "1"}, ""},
+        {{"--clock-ms", "0"}, "--clock-ms takes a whole number from 1 to 20, not '0'"},
+        {{"--clock-ms", "21"}, "--clock-ms takes a whole number from 1 to 20, not '21'"},
+        {{"--zoom", "2.5"}, "--zoom takes a whole number from 1 to 6, not '2.5'"},
+        {{"--zoom"}, "--zoom needs a value"},
+        {{"--fast"}, "unknown option '--fast'"},
+        {{"script.txt"}, "a SCRIPT is only read with --headless"},
+        {{"--headless", "a", "b"}, "only one SCRIPT may be given, not also 'b'"},
+    };
+    for (const Case& c : cases) {
+        std::string error;
+        const auto options = parseOptions(c.arguments, error);
+        EXPECT_EQ(options.has_value(), c.error.empty());
+        EXPECT_EQ(error, c.error);
+    }
+    std::string error;
+    const auto headless = parseOptions({"--headless", "--clock-ms", "20", "-"}, error);
+    ASSERT_TRUE(headless);
+    EXPECT_TRUE(headless->headless);
+    EXPECT_EQ(headless->clockMs, 20);
+    EXPECT_EQ(headless->script, "-");
+}
+
+}  // namespace
+}  // namespace tt
