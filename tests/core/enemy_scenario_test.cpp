@@ -29,9 +29,9 @@ protected:
 
 TEST_P(FromAFreshStart, TheEnemyFallsToTheLogThenTheGroundAndStrikesTheStandingHero) {
     startPlaying("Ember");
-    EXPECT_EQ(value("EnemyWay"), "Left");
 
     ASSERT_TRUE(tickUntil([&] { return game[play::En1Fall].enabled(); }));
+    EXPECT_EQ(value("EnemyWay"), "Left");
     EXPECT_EQ(enemy().top, 600.0f);
     EXPECT_LE(enemy().left, 2780.0f) << "walked off the hill's left end";
 
