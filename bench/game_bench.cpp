@@ -59,39 +59,37 @@ struct Press {
     std::int16_t key;
 };
 
-// Ember walks from the vine to the plants, pulls all three, throws each
-// vegetable (one with a jump in between), wanders and jumps over the field
-// while the enemy comes down from the hill and strikes again and again.
+// Ember walks from the vine to the plants and pulls all three, throwing
+// each vegetable (one of them to the left); then she jumps onto Log, walks
+// off it and wanders the ground, jumping now and then and pressing Space in
+// case the enemy is underfoot, while the enemy comes down from the hill and
+// strikes again and again.
 constexpr auto kScript = [] {
     std::array<Press, 96> presses{};
     std::size_t n = 0;
     int t = 10;
-    for (int step = 0; step < 8; ++step, t += 8) presses[n++] = {t, kRight};  // to Plant2
-    presses[n++] = {t += 10, kSpace};   // pull
-    presses[n++] = {t += 30, kZ};       // jump with it
-    presses[n++] = {t += 30, kSpace};   // throw it to the right
-    presses[n++] = {t += 40, kRight};   // to Plant1
-    presses[n++] = {t += 10, kSpace};
-    presses[n++] = {t += 30, kLeft};    // turn, and throw it to the left
-    presses[n++] = {t += 10, kRight};
-    presses[n++] = {t += 10, kSpace};
-    presses[n++] = {t += 40, kLeft};
-    presses[n++] = {t += 10, kSpace};
-    presses[n++] = {t += 40, kRight};   // to Plant3
-    presses[n++] = {t += 10, kRight};
-    presses[n++] = {t += 10, kSpace};
-    presses[n++] = {t += 30, kSpace};
-    // Back and forth over the ground, jumping now and then, pressing Space
-    // in case the enemy is underfoot.
+    const auto press = [&](int after, std::int16_t key) { presses[n++] = {t += after, key}; };
+    for (int step = 0; step < 8; ++step) press(8, kRight);  // to Plant2
+    press(10, kSpace);  // pull
+    press(30, kSpace);  // throw
+    press(40, kRight);  // to Plant1
+    press(10, kSpace);
+    press(30, kLeft);   // turn, and throw to the left
+    press(10, kSpace);
+    press(40, kRight);  // to Plant3
+    press(8, kRight);
+    press(10, kSpace);
+    press(30, kSpace);
+    press(40, kZ);      // onto Log
+    for (int step = 0; step < 5; ++step) press(8, kLeft);  // and off its end
     while (n < presses.size()) {
-        t += 36;
         const int beat = static_cast<int>(n % 6);
         const std::int16_t key = beat == 0 || beat == 3 ? kZ
                                  : beat == 1            ? kLeft
                                  : beat == 2            ? kSpace
                                  : beat == 4            ? kLeft
                                                         : kRight;
-        presses[n++] = {t, key};
+        press(36, key);
     }
     return presses;
 }();
