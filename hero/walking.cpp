@@ -1,9 +1,67 @@
+// One walking step: three ticks of a walk timer, 150 twips on the first and
+// 80 on the third. Walking never looks at the terrain; the walls and the
+// falls off an edge belong to the world rules.
+
+#include "anim/sprite_bank_layout.h"
 #include "hero/hero_handlers.h"
+#include "level/play_layout.h"
 #include "shell/game.h"
 
 namespace tt::hero {
+namespace {
 
-void walkRightTick(Game&) {}
-void walkLeftTick(Game&) {}
+struct Direction {
+    TimerRef timer;
+    const char* way;
+    Twips sign;
+    const char* walking;
+    const char* walkingLoaded;
+    const char* standing;
+    const char* standingLoaded;
+};
+
+constexpr Direction kRight{play::WalkRight, "Right", 1, "WalkRight", "HoldMoveRight", "Right",
+                           "HoldRight"};
+constexpr Direction kLeft{play::WalkLeft, "Left", -1, "WalkLeft", "HoldMoveLeft", "Left",
+                          "HoldLeft"};
+
+constexpr Twips kFirstMove = 150;
+constexpr Twips kLastMove = 80;
+constexpr Int16 kTicksPerStep = 3;
+
+// Both walk timers share WalkStep; whichever brings it to the end of a step
+// ends that step.
+void walkTick(Game& game, const Direction& direction) {
+    if (game[play::Pick].enabled()) return;  // the step waits for the pull
+    PlayState& vars = game.vars();
+    game[play::Way].caption = direction.way;
+    vars.OnEnemy = 0;
+    if (vars.WalkStep == 0) game[play::You].left += direction.sign * kFirstMove;
+    // In the air the jump pose stays: the step only steers.
+    if (vars.Holding == 0 && vars.WalkStep == 0 && !game[play::Jump].enabled())
+        game[gx::Pos].caption = direction.walking;
+    if (vars.Holding == 1 && vars.WalkStep == 0 && !game[play::Jump].enabled())
+        game[gx::Pos].caption = direction.walkingLoaded;
+    // A climber steps off the ladder by falling.
+    if (vars.ClimbStep > 0) {
+        vars.ClimbStep = 0;
+        vars.JumpStep = 11;
+        game[play::Jump].setEnabled(true);
+    }
+    countUp(vars.WalkStep);
+    if (vars.WalkStep != kTicksPerStep) return;
+    if (vars.Holding == 0 && !game[play::Jump].enabled())
+        game[gx::Pos].caption = direction.standing;
+    if (vars.Holding == 1 && !game[play::Jump].enabled())
+        game[gx::Pos].caption = direction.standingLoaded;
+    game[play::You].left += direction.sign * kLastMove;
+    vars.WalkStep = 0;
+    game[direction.timer].setEnabled(false);
+}
+
+}  // namespace
+
+void walkRightTick(Game& game) { walkTick(game, kRight); }
+void walkLeftTick(Game& game) { walkTick(game, kLeft); }
 
 }  // namespace tt::hero

@@ -47,10 +47,10 @@ print Play.You.Picture Main.mnuExit.Caption
               "Main.State=shown\nPlay.State=unloaded\nMain.Character.Caption=Ember\n"
               "Play.You.Left=360\nPlay.Way.Caption=Right\nPlay.Object.Visible=False\n"
               "Play.LoadTimer.Enabled=False\n"
-              "Play.WalkRight.Interval=8\nEnergy=4\nPickedPlant=Empty\nEnemyWay=\n"
-              "Play.Width=3945\nPlay.Them.Picture=None\n"
+              "Play.WalkRight.Interval=20\nEnergy=4\nPickedPlant=Empty\nEnemyWay=\n"
+              "Play.Width=3945\nPlay.Them.Picture=FennelLeft\n"
               "Play.You.Left=1230.5\nPickedPlant=1\nEnemyWay=Left\nGX.State=hidden\n"
-              "Settings.SpeedBar.Value=<unloaded>\n"
+              "Settings.SpeedBar.Value=1\n"
               "Play.You.Picture=None\nMain.mnuExit.Caption=E&xit\n");
 }
 
