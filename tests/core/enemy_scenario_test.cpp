@@ -1,20 +1,19 @@
 // The enemy in the whole game, through the driver and the clock.
 
+#include "anim/sprite_bank_layout.h"
 #include "level/play_layout.h"
 #include "tests/core/game_fixture.h"
 
 namespace tt::testing {
 namespace {
 
-// The pace of the enemy against the hero's timers follows from the clock
-// period, but none of the places below does: the game's 16 ms, the finest
-// clock (each 20 ms patrol tick spread over 20 clock ticks), and the
-// coarsest, where every timer ticks on every clock tick.
-class FromAFreshStart : public GameTest, public ::testing::WithParamInterface<int> {
+class EnemyInPlay : public GameTest {
 protected:
-    FromAFreshStart() : GameTest(GetParam()) {}
+    explicit EnemyInPlay(int clockMs = Game::kDefaultClockMs) : GameTest(clockMs) {}
 
     Image& enemy() { return game[play::Enemy1]; }
+    Image& you() { return game[play::You]; }
+    void key(std::int16_t code) { game.keyDown(FormId::Play, code); }
 
     // Runs clock ticks until the condition holds; false if it never does.
     template <typename Condition>
@@ -25,6 +24,15 @@ protected:
         }
         return condition();
     }
+};
+
+// The pace of the enemy against the hero's timers follows from the clock
+// period, but none of the places below does: the game's 16 ms, the finest
+// clock (each 20 ms patrol tick spread over 20 clock ticks), and the
+// coarsest, where every timer ticks on every clock tick.
+class FromAFreshStart : public EnemyInPlay, public ::testing::WithParamInterface<int> {
+protected:
+    FromAFreshStart() : EnemyInPlay(GetParam()) {}
 };
 
 TEST_P(FromAFreshStart, TheEnemyFallsToTheLogThenTheGroundAndStrikesTheStandingHero) {
@@ -71,6 +79,78 @@ TEST_P(FromAFreshStart, TheEnemyFallsToTheLogThenTheGroundAndStrikesTheStandingH
 
 INSTANTIATE_TEST_SUITE_P(ClockPeriods, FromAFreshStart, ::testing::Values(16, 1, 20),
                          [](const auto& info) { return std::to_string(info.param) + "ms"; });
+
+// At the game's own 16 ms clock: a patrol step every second clock tick,
+// the hero's jump and the thrown enemy's flight on every one.
+using RideLiftAndThrow = EnemyInPlay;
+
+TEST_F(RideLiftAndThrow, TheThrownEnemyLandsAt1840AndWalksOn) {
+    startPlaying("Ember");
+    // Jump as the enemy comes along the ground, steering right onto it.
+    ASSERT_TRUE(tickUntil([&] { return enemy().top == 1800.0f && enemy().left <= 610.0f; }));
+    key(90);
+    game.tick();
+    key(39);
+    ASSERT_TRUE(tickUntil([&] { return game.vars().OnEnemy == 1; }, 40));
+    EXPECT_EQ(value("Energy"), "4");
+    ASSERT_TRUE(tickUntil([&] { return game[gx::Pos].caption == "Right"; }, 10));
+    game.tick();
+    EXPECT_EQ(you().top, enemy().top - 400) << "riding";
+    EXPECT_EQ(you().left, enemy().left);
+
+    key(32);  // lift
+    EXPECT_EQ(value("EnemyLift"), "1");
+    ASSERT_TRUE(tickUntil([&] { return game.vars().EnemyHeld == 1; }, 40));
+    EXPECT_EQ(drive("print OnEnemy EnemyLift GX.Pos.Caption"),
+              "OnEnemy=0\nEnemyLift=0\nGX.Pos.Caption=Lift\n");
+
+    // Off the enemy, the hero drops to the ground and carries it overhead.
+    ASSERT_TRUE(tickUntil([&] { return you().top == 1640.0f && !game[play::Jump].enabled(); }));
+    game.tick();
+    EXPECT_EQ(enemy().top, 1440.0f);
+    EXPECT_EQ(enemy().left, you().left);
+    for (const auto& [arrow, picture] : {std::pair{37, "MaskerLeftUD1"},
+                                        std::pair{39, "MaskerRightUD1"}}) {
+        key(static_cast<std::int16_t>(arrow));
+        EXPECT_TRUE(tickUntil([&] { return value("Play.Enemy1.Picture") == picture; }, 6));
+        ASSERT_TRUE(tickUntil([&] {
+            return !game[play::WalkLeft].enabled() && !game[play::WalkRight].enabled();
+        }));
+    }
+    ASSERT_EQ(value("Play.Way.Caption"), "Right");
+    ASSERT_EQ(you().top, 1640.0f);
+    game.tick();
+    const Twips thrownFrom = enemy().left;
+    ASSERT_EQ(enemy().top, 1440.0f);
+
+    key(32);  // throw
+    int flight = 0;
+    while (game[play::ThrowEn1].enabled() && flight < 20) {
+        game.tick();
+        ++flight;
+    }
+    EXPECT_EQ(flight, 7);
+    EXPECT_EQ(enemy().top, 1840.0f);
+    // 910 across, less the patrol's own steps against the throw.
+    EXPECT_GE(enemy().left, thrownFrom + 910 - 4 * 10);
+    EXPECT_LT(enemy().left, thrownFrom + 910);
+    EXPECT_EQ(drive("print EnemyHeld EnemyLift ThrowStep ThrowEnemyWay GX.Pos.Caption"),
+              "EnemyHeld=0\nEnemyLift=0\nThrowStep=0\nThrowEnemyWay=Right\n"
+              "GX.Pos.Caption=ThrowRight\n");
+
+    const Twips landed = enemy().left;
+    game.tick();
+    game.tick();
+    EXPECT_EQ(enemy().left, landed - 10) << "walks on the way it went";
+    EXPECT_EQ(enemy().top, 1840.0f);
+
+    // Nothing held it up in mid-flight, so a fall began then; it ends on
+    // the ground, 40 lower than the throw set it down.
+    EXPECT_TRUE(game[play::En1Fall].enabled());
+    ASSERT_TRUE(tickUntil([&] { return !game[play::En1Fall].enabled(); }, 40));
+    EXPECT_EQ(enemy().top, 1800.0f);
+    EXPECT_EQ(value("EnemyWay"), "Left");
+}
 
 }  // namespace
 }  // namespace tt::testing

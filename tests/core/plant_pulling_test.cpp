@@ -2,6 +2,7 @@
 
 #include "anim/sprite_bank_layout.h"
 #include "items/item_handlers.h"
+#include "tests/core/game_fixture.h"
 #include "tests/core/items_fixture.h"
 
 namespace tt::testing {
@@ -112,6 +113,44 @@ TEST_F(PlantPulling, ACountKeptFromAClosedFieldShortensTheNextPull) {
     EXPECT_EQ(pickTicks(3), (std::vector<std::string>{"Label1", "Label1", "HoldRight"}));
     EXPECT_EQ(vars().Holding, 1);
     EXPECT_FALSE(game[play::Pick].enabled());
+}
+
+// Through the driver at the game's 16 ms clock: a walking step is three
+// 20 ms walk ticks (6 clock ticks), a pull eight Pick ticks (16), a throw
+// 17 Throw ticks (34).
+class PullingInPlay : public GameTest {
+protected:
+    std::string pressSpace() { return drive("key Play 32\ntick 20\nprint Holding Play.Object.Visible"); }
+    std::string plantLefts() { return drive("print Play.Plant1.Left Play.Plant2.Left Play.Plant3.Left"); }
+    void throwIt() { drive("key Play 32\ntick 40"); }
+};
+
+TEST_F(PullingInPlay, EachPlantOnceThenAFourthPullFindsNone) {
+    startPlaying("Ember");
+    drive("set Play.En1.Enabled False");  // the enemy stays on its hill
+    for (int step = 0; step < 8; ++step) drive("key Play 39\ntick 6");
+    ASSERT_EQ(value("Play.You.Left"), "2200");  // at Plant2
+
+    EXPECT_EQ(pressSpace(), "Holding=1\nPlay.Object.Visible=True\n");
+    EXPECT_EQ(value("Play.Object.Picture"), "BigVeggie");
+    EXPECT_EQ(plantLefts(), "Play.Plant1.Left=2400\nPlay.Plant2.Left=-1000\nPlay.Plant3.Left=2640\n");
+    throwIt();
+
+    drive("key Play 39\ntick 6");  // to Plant1
+    EXPECT_EQ(pressSpace(), "Holding=1\nPlay.Object.Visible=True\n");
+    throwIt();
+    drive("key Play 39\ntick 6");  // to Plant3
+    EXPECT_EQ(pressSpace(), "Holding=1\nPlay.Object.Visible=True\n");
+    EXPECT_EQ(plantLefts(), "Play.Plant1.Left=-1000\nPlay.Plant2.Left=-1000\nPlay.Plant3.Left=-1000\n");
+    throwIt();
+    EXPECT_EQ(value("Holding"), "0");
+
+    // Back along the three places: nothing left to pull.
+    for (int place = 0; place < 3; ++place) {
+        EXPECT_EQ(drive("key Play 32\nprint Play.Pick.Enabled\ntick 20\nprint Holding"),
+                  "Play.Pick.Enabled=False\nHolding=0\n");
+        drive("key Play 37\ntick 6");
+    }
 }
 
 }  // namespace
