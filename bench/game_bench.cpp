@@ -136,11 +136,14 @@ private:
 void BM_MinuteOfPlay(benchmark::State& state) {
     std::uint64_t ticks = 0;
     std::uint64_t steadyAllocations = 0;
+    std::uint64_t startAllocations = 0;  // shows that the count works
     Minute last;
     std::optional<Play> play;
     for (auto _ : state) {
         state.PauseTiming();
+        const std::uint64_t beforeStart = allocations;
         play.emplace();
+        startAllocations = allocations - beforeStart;
         state.ResumeTiming();
         const std::uint64_t before = allocations;
         play->runMinute();
@@ -154,6 +157,7 @@ void BM_MinuteOfPlay(benchmark::State& state) {
                                                    benchmark::Counter::kIsRate);
     state.counters["allocs/tick"] =
         static_cast<double>(steadyAllocations) / static_cast<double>(ticks);
+    state.counters["allocs/start"] = static_cast<double>(startAllocations);
     state.counters["plants"] = last.plantsPulled;
     state.counters["hits"] = last.hits;
 }
