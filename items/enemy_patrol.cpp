@@ -1,8 +1,157 @@
+// The enemy's patrol, one En1 tick: walls, walking pictures, the upside-down
+// picture while carried, the walk itself, contact with the hero, the catches
+// that end a fall and the support test that starts one. Every test reads
+// the places that the earlier steps of the same tick have just written.
+
+#include <string_view>
+
+#include "anim/sprite_bank_layout.h"
+#include "hero/play_field.h"
 #include "items/item_handlers.h"
+#include "level/play_layout.h"
 #include "shell/game.h"
 
 namespace tt::items {
+namespace {
 
-void enemyPatrolTick(Game&) {}
+using namespace std::string_view_literals;
+
+constexpr Twips kLeftWall = 300;
+constexpr Twips kRightWallInset = 500;  // from the field's outer width
+constexpr Twips kWalk = 10;
+constexpr Twips kKnockBack = 300;
+
+// One tick's view of the enemy and what it meets.
+struct Patrol {
+    Game& game;
+    PlayField field;
+    PlayState& vars;
+    Image& enemy;
+
+    explicit Patrol(Game& g)
+        : game(g), field(g), vars(g.vars()), enemy(field[play::Enemy1]) {}
+
+    bool free() const { return vars.EnemyHeld == 0 && vars.EnemyLift == 0; }
+    bool facing(std::string_view way) const { return vars.EnemyWay == way; }
+    void show(ImageRef sprite) { enemy.setPicture(game[sprite].picture()); }
+
+    bool over(const Image& surface) const {
+        return surface.left - 100 < enemy.left && enemy.left < surface.left + surface.width();
+    }
+    bool standsOn(const Image& surface) const {
+        return over(surface) && surface.top - 500 < enemy.top && enemy.top < surface.top - 180;
+    }
+
+    void keepInsideWalls() {
+        if (enemy.left < kLeftWall) {
+            enemy.left = kLeftWall;
+            vars.EnemyWay = "Right";
+        }
+        const Twips rightWall = game.outerWidth(FormId::Play) - kRightWallInset;
+        if (enemy.left > rightWall) {
+            enemy.left = rightWall;
+            vars.EnemyWay = "Left";
+        }
+    }
+
+    void showWalkingPicture() {
+        if (vars.EnemyStep == 1) {
+            if (facing("Right"sv)) show(gx::MaskerRight2);
+            if (facing("Left"sv)) show(gx::MaskerLeft2);
+        }
+        if (vars.EnemyStep == 2) {
+            if (facing("Right"sv)) show(gx::MaskerRight1);
+            if (facing("Left"sv)) show(gx::MaskerLeft1);
+            vars.EnemyStep = 0;
+        }
+    }
+
+    // Upside down, facing the way the hero who carries it faces.
+    void showCarriedPicture() {
+        const std::string& way = field[play::Way].caption;
+        if (way == "Right"sv) {
+            show(gx::MaskerRightUD1);
+            vars.EnemyStep = 0;
+        }
+        if (way == "Left"sv) {
+            show(gx::MaskerLeftUD1);
+            vars.EnemyStep = 0;
+        }
+    }
+
+    void walk() {
+        if (facing("Right"sv)) enemy.left = enemy.left + kWalk;
+        if (facing("Left"sv)) enemy.left = enemy.left - kWalk;
+    }
+
+    void hurtHero() {
+        countDown(vars.Energy);
+        field[play::GetHurt].setEnabled(true);
+    }
+
+    // The knock-back of a hit from the right leaves the enemy right of the
+    // hero, out of the second window, so one tick counts one hit at most.
+    void strikeHero() {
+        const Image& you = field[play::You];
+        const auto level = [&] {
+            return you.top < enemy.top && enemy.top < you.top + 220 + vars.HeightOffset;
+        };
+        if (you.left < enemy.left && enemy.left < you.left + 200 && level()) {
+            hurtHero();
+            enemy.left = enemy.left + kKnockBack;
+        }
+        if (you.left - 100 < enemy.left && enemy.left < you.left && level()) {
+            hurtHero();
+            enemy.left = enemy.left - kKnockBack;
+        }
+    }
+
+    // A fall ends on the first surface whose catch window the enemy is in.
+    // The hill sets it higher than the logs and keeps the fall's count, so
+    // the next fall from the hill drops at once.
+    void catchFall() {
+        Timer& fall = field[play::En1Fall];
+        for (const ImageRef log : {play::Log, play::Log2}) {
+            const Image& surface = field[log];
+            if (fall.enabled() && over(surface) && surface.top - 350 < enemy.top &&
+                enemy.top < surface.top - 160) {
+                enemy.top = surface.top - 200;
+                vars.FallStep = 0;
+                fall.setEnabled(false);
+            }
+        }
+        const Image& hill = field[play::Hill1];
+        if (fall.enabled() && over(hill) && hill.top - 350 < enemy.top && enemy.top < hill.top - 80) {
+            enemy.top = hill.top - 400;
+            fall.setEnabled(false);
+        }
+    }
+
+    // Log2 is no support: an enemy on it starts a fall on every tick, which
+    // the catch of the next tick undoes during the fall's hover.
+    bool heldUp() const {
+        return vars.EnemyHeld == 1 || vars.EnemyLift == 1 ||
+               enemy.top > field[play::Ground].top - 300 || standsOn(field[play::Log]) ||
+               standsOn(field[play::Hill1]) || field[play::En1Fall].enabled();
+    }
+};
+
+}  // namespace
+
+void enemyPatrolTick(Game& game) {
+    Patrol patrol(game);
+    PlayState& vars = patrol.vars;
+    countUp(vars.EnemyStep);
+    if (vars.EnemyWay.empty()) vars.EnemyWay = "Left";
+    patrol.keepInsideWalls();
+    if (patrol.free()) patrol.showWalkingPicture();
+    if (vars.EnemyHeld == 1) patrol.showCarriedPicture();
+    if (patrol.free()) {
+        patrol.walk();
+        patrol.strikeHero();
+    }
+    patrol.catchFall();
+    if (!patrol.heldUp()) patrol.field[play::En1Fall].setEnabled(true);
+}
 
 }  // namespace tt::items
