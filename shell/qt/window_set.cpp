@@ -65,10 +65,11 @@ void WindowSet::destroy(FormId form) {
     window = nullptr;
 }
 
-// The start screen opens in the middle of the screen; the play field over
-// it, a little down and to the right; the say window just below the play
-// field, so that both can be seen while playing; the settings window over
-// the play field.
+// The start screen opens in the middle of the screen, or left of the middle
+// when the play field fits beside it; the play field beside
+// it on the right where the screen has room, else over it, a little down and
+// to the right; the say window just below the play field, so that both can be
+// seen while playing; the settings window over the play field.
 void WindowSet::placeNew(FormWindow& window) {
     window.adjustSize();
     const QSize size = window.size();
@@ -78,11 +79,22 @@ void WindowSet::placeNew(FormWindow& window) {
         const FormWindow* other = this->window(form);
         return other ? other->frameGeometry() : QRect();
     };
+    const Zoom zoom{zoom_, screen ? screen->devicePixelRatio() : 1.0};
+    const int playWidth =
+        zoom.logicalSize(toPixels(formDefinition(FormId::Play).layout.clientWidth)) + 16;
+    auto playCorner = [&](const QRect& main) {
+        if (main.right() + 12 + playWidth <= desk.right()) return main.topRight() + QPoint(12, 0);
+        return main.topLeft() + QPoint(48, 40);
+    };
     QPoint where = desk.center() - QPoint(size.width() / 2, size.height() / 2);
     switch (window.form()) {
+    case FormId::Main:
+        // Leave room on the right for the play field when the screen has it.
+        if (const int pair = size.width() + 12 + playWidth; pair <= desk.width())
+            where.setX(desk.center().x() - pair / 2);
+        break;
     case FormId::Play:
-        if (const QRect main = anchor(FormId::Main); main.isValid())
-            where = main.topLeft() + QPoint(48, 40);
+        if (const QRect main = anchor(FormId::Main); main.isValid()) where = playCorner(main);
         break;
     case FormId::Say: {
         QRect play = anchor(FormId::Play);
@@ -90,10 +102,9 @@ void WindowSet::placeNew(FormWindow& window) {
             // The say window opens just before the play field is placed.
             const QRect main = anchor(FormId::Main);
             if (main.isValid()) {
-                const Zoom zoom{zoom_, screen ? screen->devicePixelRatio() : 1.0};
                 const int playHeight =
                     zoom.logicalSize(toPixels(formDefinition(FormId::Play).layout.clientHeight));
-                play = QRect(main.topLeft() + QPoint(48, 40), QSize(1, playHeight + 60));
+                play = QRect(playCorner(main), QSize(1, playHeight + 60));
             }
         }
         if (play.isValid()) where = QPoint(play.left(), play.bottom() + 12);
