@@ -2,7 +2,7 @@
 // tick, it keeps the direction the hero faced then and sinks until it is
 // near the ground, where it is set down to walk on.
 
-#include "anim/sprite_bank_layout.h"
+#include "items/flight.h"
 #include "items/item_handlers.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
@@ -12,6 +12,8 @@ namespace {
 
 constexpr Twips kAcross = 130;
 constexpr Twips kDown = 50;
+constexpr Twips kNearGround = 300;  // above the ground's top: the flight ends
+constexpr Twips kSetDown = 200;     // where a landed enemy's top is put
 
 }  // namespace
 
@@ -22,22 +24,12 @@ void enemyThrowTick(Game& game) {
     vars.EnemyHeld = 0;
     countUp(vars.ThrowStep);
     if (vars.ThrowEnemyWay.empty()) vars.ThrowEnemyWay = way;
-    if (vars.ThrowStep == 1) {
-        if (way == "Right") game[gx::Pos].caption = "ThrowRight";
-        if (way == "Left") game[gx::Pos].caption = "ThrowLeft";
-    }
+    throwPoseOnFirstTick(game, way);
     Image& enemy = game[play::Enemy1];
-    if (vars.ThrowEnemyWay == "Right") {
-        enemy.left = enemy.left + kAcross;
-        enemy.top = enemy.top + kDown;
-    }
-    if (vars.ThrowEnemyWay == "Left") {
-        enemy.left = enemy.left - kAcross;
-        enemy.top = enemy.top + kDown;
-    }
+    flyStep(enemy, vars.ThrowEnemyWay, kAcross, kDown);
     const Twips ground = game[play::Ground].top;
-    if (enemy.top > ground - 300) {
-        enemy.top = ground - 200;
+    if (enemy.top > ground - kNearGround) {
+        enemy.top = ground - kSetDown;
         vars.ThrowStep = 0;
         game[play::ThrowEn1].setEnabled(false);
     }

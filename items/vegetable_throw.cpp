@@ -1,7 +1,7 @@
 // The vegetable's flight after Space: it keeps the direction the hero faced
 // on the first tick and sinks until it has dropped below the field.
 
-#include "anim/sprite_bank_layout.h"
+#include "items/flight.h"
 #include "items/item_handlers.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
@@ -20,21 +20,11 @@ void throwTick(Game& game) {
     const std::string& way = game[play::Way].caption;
     vars.Holding = 0;
     countUp(vars.ThrowStep);
-    if (vars.ThrowStep == 1) {
-        if (way == "Right") game[gx::Pos].caption = "ThrowRight";
-        if (way == "Left") game[gx::Pos].caption = "ThrowLeft";
-    }
+    throwPoseOnFirstTick(game, way);
     std::string& flight = game[play::VegWay].caption;
     if (flight.empty()) flight = way;
     Image& vegetable = game[play::Object];
-    if (flight == "Right") {
-        vegetable.left = vegetable.left + kAcross;
-        vegetable.top = vegetable.top + kDown;
-    }
-    if (flight == "Left") {
-        vegetable.left = vegetable.left - kAcross;
-        vegetable.top = vegetable.top + kDown;
-    }
+    flyStep(vegetable, flight, kAcross, kDown);
     if (vegetable.top > kBelowField) {
         flight.clear();
         vars.ThrowStep = 0;
