@@ -9,19 +9,19 @@ namespace tt {
 GameClock::GameClock(Game& game, std::function<void()> afterTick)
     : game_(game), afterTick_(std::move(afterTick)) {
     timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setInterval(game.clockPeriodMs());
     QObject::connect(&timer_, &QTimer::timeout, [this] { tick(); });
 }
 
 void GameClock::start() {
-    // The game's time starts where it stands, so it never runs backwards.
+    // A replay may have set the period after the clock was made.
+    timer_.setInterval(game_.clockPeriodMs());
     elapsed_.start();
     timer_.start();
 }
 
 void GameClock::tick() {
-    const Micros micros = elapsed_.nsecsElapsed() / 1000;
     if (Measurement* record = Measurement::active()) {
+        const Micros micros = elapsed_.nsecsElapsed() / 1000;
         record->clockTick(micros);
         if (record->over(micros)) {
             timer_.stop();
@@ -29,7 +29,10 @@ void GameClock::tick() {
             return;
         }
     }
-    game_.tickAt(game_.now() > micros ? game_.now() : micros);
+    if (step_)
+        step_();
+    else
+        game_.tick();
     afterTick_();
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
 // The one periodic clock of the windows: a precise Qt timer at the game's
-// clock period, carrying real monotonic time into the game.
+// clock period. Each of its ticks is exactly one clock period of game time,
+// as in the driver; real time only paces the ticks. A late tick is still one
+// tick, so a stalled machine slows the game down instead of making it jump,
+// and a session played in the windows replays exactly headless.
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -17,6 +20,10 @@ public:
     // `afterTick` runs after each clock tick, to bring the windows in step.
     GameClock(Game& game, std::function<void()> afterTick);
 
+    // What a clock tick does to the game instead of one plain tick (a replay
+    // feeds its recorded input first).
+    void setStep(std::function<void()> step) { step_ = std::move(step); }
+
     void start();
     void stop() { timer_.stop(); }
 
@@ -25,7 +32,9 @@ private:
 
     Game& game_;
     std::function<void()> afterTick_;
+    std::function<void()> step_;
     QTimer timer_;
+    // Real time, for the benchmark's record of how well the ticks keep pace.
     QElapsedTimer elapsed_;
 };
 
