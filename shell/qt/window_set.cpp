@@ -198,27 +198,27 @@ bool WindowSet::eventFilter(QObject* watched, QEvent* event) {
 bool WindowSet::takesInput(FormId form) const { return game_.takesInput(form); }
 
 void WindowSet::click(FormId form, std::string_view object) {
-    game_.click(form, object);
+    playerInput_.click(form, object);
     sync();
 }
 
 void WindowSet::keyDown(FormId form, std::int16_t code) {
-    game_.keyDown(form, code);
+    playerInput_.keyDown(form, code);
     sync();
 }
 
 void WindowSet::typeText(TextBoxRef box, const QString& text) {
-    game_.typeText(box, text.toStdString());
+    playerInput_.typeText(box, text.toStdString());
     sync();
 }
 
 void WindowSet::scroll(ScrollBarRef bar, int value) {
-    game_.scroll(bar, value);
+    playerInput_.scroll(bar, value);
     sync();
 }
 
 void WindowSet::closeBox(FormId form) {
-    game_.closeBox(form);
+    playerInput_.closeBox(form);
     sync();
 }
 

@@ -13,6 +13,7 @@
 #include "shell/game.h"
 #include "shell/qt/form_input.h"
 #include "shell/qt/form_window.h"
+#include "shell/qt/player_input.h"
 
 namespace tt {
 
@@ -28,6 +29,8 @@ public:
     FormWindow* window(FormId form) const;
     // Runs once when the game has ended and every window is gone.
     void onEnded(std::function<void()> ended) { ended_ = std::move(ended); }
+    // Where every window's input goes on to the game.
+    PlayerInput& playerInput() { return playerInput_; }
 
     bool takesInput(FormId form) const override;
     void click(FormId form, std::string_view object) override;
@@ -48,6 +51,7 @@ private:
     std::optional<FormId> formOfWidget(QObject* object) const;
 
     Game& game_;
+    PlayerInput playerInput_{game_};
     int zoom_;
     std::array<QPointer<FormWindow>, kFormCount> windows_{};
     std::optional<FormId> activeModal_;
