@@ -3,6 +3,7 @@
 #include <charconv>
 #include <limits>
 
+#include "app/expectations.h"
 #include "app/values.h"
 
 namespace tt {
@@ -103,7 +104,7 @@ Driver::Driver(Game& game, std::ostream& out, std::ostream& err, std::string scr
 int Driver::run(std::istream& script) {
     std::string line;
     for (int number = 1; !game_.ended() && std::getline(script, line); ++number) {
-        if (!runLine(line, number)) return 2;
+        if (!runLine(line, number)) return failedStatus_;
     }
     if (game_.ended()) out_ << "ended\n";
     out_.flush();
@@ -133,8 +134,23 @@ std::string Driver::execute(std::string_view command, std::string_view rest) {
             if (!parsed) return error;
             ticks = *parsed;
         }
+        ticked_ = true;
         for (long long i = 0; i < ticks && !game_.ended(); ++i) game_.tick();
         return {};
+    }
+    if (command == "clock") {
+        if (ticked_) return "clock comes before the first tick";
+        const std::string_view text = trimmed(rest);
+        const auto period = parseCount(text, 20, error);
+        if (!period || *period < 1) return "the clock period is 1 to 20 ms, not '" + std::string(text) + "'";
+        game_.setClockPeriodMs(static_cast<int>(*period));
+        return {};
+    }
+    if (command == "expect") {
+        std::string mismatch = checkExpectations(game_, rest, error);
+        if (!error.empty()) return error;
+        if (!mismatch.empty()) failedStatus_ = 1;
+        return mismatch;
     }
     if (command == "click") {
         const std::string_view word = firstWord(trimmed(rest), after);

@@ -22,9 +22,11 @@ public:
            Screenshot screenshot = {});
 
     // Runs the script to its end, to the end of the game, or to its first bad
-    // line. Returns the exit status: 0, or 2 after a bad line.
+    // line. Returns the exit status: 0, 1 when an `expect` found a different
+    // state, or 2 after a bad line.
     int run(std::istream& script);
-    // One line; returns false after a bad line, with the error written.
+    // One line; returns false after a bad line or a failed `expect`, with the
+    // error written.
     bool runLine(std::string_view line, int lineNumber);
 
 private:
@@ -35,6 +37,8 @@ private:
     std::ostream& err_;
     std::string scriptName_;
     Screenshot screenshot_;
+    bool ticked_ = false;
+    int failedStatus_ = 2;
 };
 
 }  // namespace tt

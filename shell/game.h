@@ -58,6 +58,8 @@ public:
 
     // --- The clock. ---
     int clockPeriodMs() const { return clockPeriodMs_; }
+    // A recording carries its own period; it is set before the first tick.
+    void setClockPeriodMs(int periodMs) { clockPeriodMs_ = periodMs; }
     Micros now() const { return now_; }
     // One clock tick, a period after the last one (virtual time).
     void tick();

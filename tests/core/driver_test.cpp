@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/expectations.h"
 #include "app/options.h"
 #include "game_fixture.h"
 #include "shell/start_layout.h"
@@ -87,6 +88,13 @@ TEST_F(DriverTest, StopsAtTheFirstBadLineWithItsNumber) {
         {"set Energy", "set needs a value: set TARGET VALUE"},
         {"set Main.State shown", "State cannot be set"},
         {"screenshot Main", "screenshot needs a FILE"},
+        {"clock 0", "the clock period is 1 to 20 ms, not '0'"},
+        {"clock 21", "the clock period is 1 to 20 ms, not '21'"},
+        {"clock", "the clock period is 1 to 20 ms, not ''"},
+        {"expect", "expect needs at least one TARGET=VALUE"},
+        {"expect Energy", "expected TARGET=VALUE, not 'Energy'"},
+        {"expect Main.State=shown =4", "expected TARGET=VALUE, not '=4'"},
+        {"expect Speed=1", "unknown play variable 'Speed'"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
@@ -99,6 +107,49 @@ TEST_F(DriverTest, StopsAtTheFirstBadLineWithItsNumber) {
         EXPECT_EQ(run.err, "play.txt:2: " + std::string(c.error) + "\n");
         EXPECT_EQ(fresh[start::Character].caption, "Ember");
         EXPECT_EQ(fresh.vars().Energy, 0);
+    }
+}
+
+TEST_F(DriverTest, TheClockPeriodIsSetOnlyBeforeTheFirstTick) {
+    const ScriptRun early = runScript(game, "clock 5\ntick 4\n");
+    EXPECT_EQ(early.status, 0);
+    EXPECT_EQ(game.now(), 4 * 5'000);
+
+    Game fresh(testing::gamePictures());
+    fresh.start();
+    const ScriptRun late = runScript(fresh, "tick 0\nclock 5\n");
+    EXPECT_EQ(late.status, 2);
+    EXPECT_EQ(late.err, "play.txt:2: clock comes before the first tick\n");
+    EXPECT_EQ(fresh.clockPeriodMs(), Game::kDefaultClockMs);
+}
+
+TEST_F(DriverTest, ExpectStopsAtTheFirstDifferenceWithStatusOne) {
+    const ScriptRun run = runScript(game, R"(expect Main.State=shown Play.State=unloaded EnemyWay=
+click Main.Command1
+expect Play.State=shown Play.You.Left=360 Play.Way.Caption=Left Energy=9
+print Energy
+)");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "play.txt:3: expected Play.Way.Caption=Left, got Right\n");
+}
+
+// A recording ends with the state it arrived at: the same input arrives
+// there again, and one tick more does not.
+TEST_F(DriverTest, TheStateAPlayArrivesAtChecksItself) {
+    const std::string played =
+        "click Main.Image4\nclick Main.Command1\ntick 40\nkey Play 39\ntick 9\nkey Play 90\ntick 5\n";
+    ASSERT_EQ(runScript(game, played).status, 0);
+    const std::string expectation = stateExpectation(game);
+    EXPECT_NE(expectation.find(" Play.You.Left="), std::string::npos);
+    EXPECT_NE(expectation.find(" JumpStep="), std::string::npos);
+    EXPECT_NE(expectation.find(" Say.State=shown"), std::string::npos);
+
+    for (const auto& [script, status] : {std::pair{played, 0}, {played + "tick\n", 1}}) {
+        Game again(testing::gamePictures());
+        again.start();
+        const ScriptRun run = runScript(again, script + expectation + "\n");
+        EXPECT_EQ(run.status, status) << run.err;
     }
 }
 
@@ -132,6 +183,12 @@ TEST(Options, CommandLine) {
         {{"--fast"}, "unknown option '--fast'"},
         {{"script.txt"}, "a SCRIPT is only read with --headless"},
         {{"--headless", "a", "b"}, "only one SCRIPT may be given, not also 'b'"},
+        {{"--record", "session.txt", "--zoom", "2"}, ""},
+        {{"--replay", "session.txt"}, ""},
+        {{"--record"}, "--record needs a FILE"},
+        {{"--headless", "--replay", "session.txt"},
+         "--record and --replay are for the windows; --headless runs a recording as its SCRIPT"},
+        {{"--record", "a.txt", "--replay", "b.txt"}, "--record and --replay cannot be used together"},
     };
     for (const Case& c : cases) {
         std::string error;
