@@ -5,13 +5,15 @@
 namespace tt {
 
 const char* const kUsage =
-    "usage: turnip-trek [--zoom N] [--clock-ms N]\n"
+    "usage: turnip-trek [--zoom N] [--clock-ms N] [--record FILE | --replay FILE]\n"
     "       turnip-trek --headless [--clock-ms N] [--zoom N] [SCRIPT]\n"
     "       turnip-trek --help | --version\n"
     "  --headless     run without a window, reading driver commands from SCRIPT\n"
     "                 (standard input when SCRIPT is absent or -)\n"
     "  --clock-ms N   the clock period in milliseconds, 1 to 20 (default 16)\n"
-    "  --zoom N       scale every window by N, 1 to 6 (default 1)\n";
+    "  --zoom N       scale every window by N, 1 to 6 (default 1)\n"
+    "  --record FILE  write the session to FILE as a driver script that replays it\n"
+    "  --replay FILE  play a recording in the windows and say whether it matched\n";
 
 namespace {
 
@@ -57,6 +59,12 @@ std::optional<Options> parseOptions(const std::vector<std::string>& arguments, s
             const auto value = numberOption(1, 6);
             if (!value) return std::nullopt;
             options.zoom = *value;
+        } else if (argument == "--record" || argument == "--replay") {
+            if (i + 1 >= arguments.size() || arguments[i + 1].empty()) {
+                error = argument + " needs a FILE";
+                return std::nullopt;
+            }
+            (argument == "--record" ? options.record : options.replay) = arguments[++i];
         } else if (argument.size() > 1 && argument[0] == '-') {
             error = "unknown option '" + argument + "'";
             return std::nullopt;
@@ -70,6 +78,14 @@ std::optional<Options> parseOptions(const std::vector<std::string>& arguments, s
     }
     if (haveScript && !options.headless) {
         error = "a SCRIPT is only read with --headless";
+        return std::nullopt;
+    }
+    if (options.headless && (!options.record.empty() || !options.replay.empty())) {
+        error = "--record and --replay are for the windows; --headless runs a recording as its SCRIPT";
+        return std::nullopt;
+    }
+    if (!options.record.empty() && !options.replay.empty()) {
+        error = "--record and --replay cannot be used together";
         return std::nullopt;
     }
     return options;

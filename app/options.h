@@ -13,6 +13,8 @@ struct Options {
     int clockMs = 16;
     int zoom = 1;
     std::string script = "-";  // standard input
+    std::string record;        // --record FILE: write the session as a script
+    std::string replay;        // --replay FILE: play a recording in the windows
 };
 
 extern const char* const kUsage;

@@ -2,16 +2,30 @@
 
 #include <QApplication>
 
+#include <iostream>
+#include <memory>
+
 #include "shell/qt/fonts.h"
 #include "shell/qt/form_window.h"
 #include "shell/qt/game_clock.h"
 #include "shell/qt/measurement.h"
+#include "shell/qt/session_recorder.h"
+#include "shell/qt/signal_watch.h"
 #include "shell/qt/window_icon.h"
+#include "shell/qt/window_replay.h"
 #include "shell/qt/window_set.h"
 
 namespace tt {
+namespace {
 
-int runWindows(Game& game, int zoom) {
+int refuse(const std::string& error) {
+    std::cerr << "turnip-trek: " << error << '\n';
+    return 2;
+}
+
+}  // namespace
+
+int runWindows(Game& game, int zoom, const SessionFiles& session) {
     loadGameFonts();
     QApplication::setApplicationName(QStringLiteral("turnip-trek"));
     QApplication::setApplicationDisplayName(QStringLiteral("Turnip Trek 2"));
@@ -22,17 +36,47 @@ int runWindows(Game& game, int zoom) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     WindowSet windows(game, zoom);
+    std::string error;
+    // Both files are opened before any window shows, so a bad one is refused
+    // before the game starts.
+    std::unique_ptr<SessionRecorder> recorder;
+    if (!session.record.empty()) {
+        recorder = SessionRecorder::open(game, session.record, session.version, error);
+        if (!recorder) return refuse(error);
+        windows.playerInput().setLog(recorder.get());
+    }
+    std::unique_ptr<WindowReplay> replay;
+    if (!session.replay.empty()) {
+        replay = WindowReplay::open(game, windows.playerInput(), session.replay, std::cout, error);
+        if (!replay) return refuse(error);
+        replay->begin();
+    }
     GameClock clock(game, [&windows] { windows.sync(); });
+    if (replay) clock.setStep([&replay] { replay->step(); });
     // exit, not quit: quitting first asks every window to close, and a
     // window's close box belongs to the game.
     windows.onEnded([&clock] {
         clock.stop();
         QCoreApplication::exit(0);
     });
+    // Ctrl+C or a polite kill still ends a recording with its state.
+    std::unique_ptr<SignalWatch> signalWatch;
+    if (recorder)
+        signalWatch = std::make_unique<SignalWatch>([&clock](int signal) {
+            clock.stop();
+            QCoreApplication::exit(128 + signal);
+        });
     windows.sync();
-    if (game.ended()) return 0;
-    clock.start();
-    const int status = QApplication::exec();
+    int status = 0;
+    if (!game.ended()) {
+        clock.start();
+        status = QApplication::exec();
+    }
+    if (replay) replay->finish();
+    if (recorder && !recorder->finish(error)) {
+        std::cerr << "turnip-trek: " << error << '\n';
+        if (status == 0) status = 1;
+    }
     if (Measurement* record = Measurement::active()) record->write();
     return status;
 }

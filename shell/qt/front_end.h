@@ -8,9 +8,16 @@
 
 namespace tt {
 
+// A session to record or a recording to replay; both empty for plain play.
+struct SessionFiles {
+    std::string record;
+    std::string replay;
+    std::string version;  // written into a recording's first line
+};
+
 // Runs the game in real windows until it ends; returns the exit status.
 // Needs a QApplication.
-int runWindows(Game& game, int zoom);
+int runWindows(Game& game, int zoom, const SessionFiles& session = {});
 
 // Writes what the form's client area shows, controls included, as a PNG.
 // Returns an error message, empty on success. Needs a QApplication (the
