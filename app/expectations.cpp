@@ -36,13 +36,15 @@ std::vector<std::string> stateTargetNames() {
     return names;
 }
 
-// Resolved once: the names are the game's own and always parse.
-const std::vector<std::pair<std::string, TargetName>>& stateTargets() {
+// Resolved once. A resolved target may point into its name, so the names
+// stay where they are for good.
+const std::vector<std::pair<std::string_view, TargetName>>& stateTargets() {
+    static const std::vector<std::string> names = stateTargetNames();
     static const auto targets = [] {
-        std::vector<std::pair<std::string, TargetName>> resolved;
+        std::vector<std::pair<std::string_view, TargetName>> resolved;
         std::string error;
-        for (std::string& name : stateTargetNames())
-            if (auto target = TargetName::parse(name, error)) resolved.emplace_back(std::move(name), *target);
+        for (const std::string& name : names)
+            if (auto target = TargetName::parse(name, error)) resolved.emplace_back(name, *target);
         return resolved;
     }();
     return targets;
