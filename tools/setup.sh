@@ -8,7 +8,7 @@ TT_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-pil
-  xvfb xauth xdotool imagemagick x11-utils
+  xvfb xauth xdotool imagemagick x11-utils openbox
   fonts-dancingscript fonts-wine fonts-dejavu-core
 )
 
