@@ -57,6 +57,16 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(keepOnlyQtErrors);
     }
+    // A recording that cannot be written or a replay that cannot be read is
+    // refused before anything starts, even without a display.
+    if (!options->record.empty() && !std::ofstream(options->record, std::ios::app)) {
+        std::cerr << "turnip-trek: cannot write the recording '" << options->record << "'\n";
+        return 2;
+    }
+    if (!options->replay.empty() && !std::ifstream(options->replay)) {
+        std::cerr << "turnip-trek: cannot read the recording '" << options->replay << "'\n";
+        return 2;
+    }
     QApplication application(argc, argv);
     const tt::EmbeddedPictures& pictures = tt::EmbeddedPictures::instance();
     for (const std::string& problem : pictures.problems())

@@ -19,6 +19,9 @@ check 2 usage "turnip-trek: unknown option '--fast'" --fast
 check 2 usage "turnip-trek: --clock-ms takes a whole number from 1 to 20, not '0'" --headless --clock-ms 0
 check 2 usage "turnip-trek: --zoom takes a whole number from 1 to 6, not '7'" --zoom 7
 check 2 no-usage "turnip-trek: cannot read script '/nonexistent/script'" --headless /nonexistent/script
+check 2 no-usage "turnip-trek: cannot write the recording '/nonexistent/session.txt'" --record /nonexistent/session.txt
+check 2 no-usage "turnip-trek: cannot read the recording '/nonexistent/session.txt'" --replay /nonexistent/session.txt
+check 2 usage "turnip-trek: --record and --replay cannot be used together" --record a --replay b
 "$program" --help | grep -q '^usage: turnip-trek' || { echo "--help shows no usage"; fail=1; }
 "$program" --version | grep -qE '^turnip-trek [0-9]+\.[0-9]+\.[0-9]+$' || { echo "--version"; fail=1; }
 echo 'print Main.State' | "$program" --headless | grep -qx 'Main.State=shown' || { echo "stdin script"; fail=1; }
