@@ -31,15 +31,17 @@ void goClick(Game& game) { game.showModal(FormId::Play, afterPlayCloses); }
 void exitClick(Game& game) { game.end(); }
 
 constexpr std::array kClicks{
-    ClickHandler{kCharacters[0].portrait, chooseCharacter<0>},
-    ClickHandler{kCharacters[1].portrait, chooseCharacter<1>},
-    ClickHandler{kCharacters[2].portrait, chooseCharacter<2>},
-    ClickHandler{kCharacters[3].portrait, chooseCharacter<3>},
-    ClickHandler{kCharacters[4].portrait, chooseCharacter<4>},
-    ClickHandler{kCharacters[5].portrait, chooseCharacter<5>},
-    ClickHandler{"Command1", goClick},
-    ClickHandler{"mnuExit", exitClick},
+    ClickHandler{start::ref<ObjectKind::Image>(kCharacters[0].portrait), chooseCharacter<0>},
+    ClickHandler{start::ref<ObjectKind::Image>(kCharacters[1].portrait), chooseCharacter<1>},
+    ClickHandler{start::ref<ObjectKind::Image>(kCharacters[2].portrait), chooseCharacter<2>},
+    ClickHandler{start::ref<ObjectKind::Image>(kCharacters[3].portrait), chooseCharacter<3>},
+    ClickHandler{start::ref<ObjectKind::Image>(kCharacters[4].portrait), chooseCharacter<4>},
+    ClickHandler{start::ref<ObjectKind::Image>(kCharacters[5].portrait), chooseCharacter<5>},
+    ClickHandler{start::Command1, goClick},
+    ClickHandler{start::mnuExit, exitClick},
 };
+
+static_assert(bindsItsOwnHandlers(start::kLayout, {}, kClicks));
 
 // The start screen stays open for the whole run; closing it ends the program,
 // also after a game, when the play field and the other windows still exist.
