@@ -4,9 +4,7 @@
 // the ground; the logs, the hill and the enemy catch the hero in the
 // detection.
 
-#include <string_view>
-
-#include "anim/sprite_bank_layout.h"
+#include "anim/poses.h"
 #include "hero/hero_handlers.h"
 #include "hero/play_field.h"
 #include "level/play_layout.h"
@@ -14,8 +12,6 @@
 
 namespace tt::hero {
 namespace {
-
-using namespace std::string_view_literals;
 
 constexpr Twips kJumpMove = 80;
 constexpr Int16 kTopOfArc = 10;
@@ -29,24 +25,20 @@ void jumpTick(Game& game) {
     if (field[play::Pick].enabled()) return;  // hang in the air while pulling
     PlayState& vars = game.vars();
     Image& you = field[play::You];
-    const std::string& way = field[play::Way].caption;
-    std::string& pos = game[gx::Pos].caption;
+    const Facing way = facingOf(field[play::Way].caption);
     field[play::Dectection].setEnabled(true);
     vars.OnEnemy = 0;
-    if (vars.JumpStep == 0 && way == "Right"sv) pos = "JumpRight"sv;
-    if (vars.JumpStep == 0 && way == "Left"sv) pos = "JumpLeft"sv;
+    if (vars.JumpStep == 0) setPose(game, pose::kJump, way);
     countUp(vars.JumpStep);
     if (vars.JumpStep < kTopOfArc) you.top -= kJumpMove;
     if (vars.JumpStep > kTopOfArc) {
         you.top += kJumpMove;
-        if (way == "Right"sv) pos = "JumpRight"sv;
-        if (way == "Left"sv) pos = "JumpLeft"sv;
+        setPose(game, pose::kJump, way);
     }
     const Twips ground = field[play::Ground].top;
     if (you.top > ground - kFloor) {
         you.top = ground - kStanding - vars.HeightOffset;
-        if (way == "Right"sv) pos = "Right"sv;
-        if (way == "Left"sv) pos = "Left"sv;
+        setPose(game, pose::kStand, way);
         vars.JumpStep = 0;
         field[play::Jump].setEnabled(false);
     }

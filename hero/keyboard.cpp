@@ -2,7 +2,7 @@
 // carries the action out; the climbing keys move the hero themselves, one
 // step per key event, auto-repeats included.
 
-#include "anim/sprite_bank_layout.h"
+#include "anim/poses.h"
 #include "hero/hero_handlers.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
@@ -36,8 +36,8 @@ void climbFrame(Game& game) {
     PlayState& vars = game.vars();
     countUp(vars.ClimbStep);
     if (vars.ClimbStep == 3) vars.ClimbStep = 1;
-    if (vars.ClimbStep == 1) game[gx::Pos].caption = "LadderPos1";
-    if (vars.ClimbStep == 2) game[gx::Pos].caption = "LadderPos2";
+    if (vars.ClimbStep == 1) setPose(game, pose::kClimb1);
+    if (vars.ClimbStep == 2) setPose(game, pose::kClimb2);
 }
 
 // Catching hold of a ladder ends any jump or fall where the hero is.
@@ -60,14 +60,9 @@ void downArrow(Game& game) {
     PlayState& vars = game.vars();
     game[play::Jump].setEnabled(false);
     const bool atGroundLevel = game[play::You].top > game[play::Ground].top - kGroundLevel;
-    const std::string& way = game[play::Way].caption;
-    if (atGroundLevel && way == "Right") {
-        game[gx::Pos].caption = "Right";
-        vars.ClimbStep = 0;
-        return;
-    }
-    if (atGroundLevel && way == "Left") {
-        game[gx::Pos].caption = "Left";
+    const Facing way = facing(game);
+    if (atGroundLevel && way != Facing::Neither) {
+        setPose(game, pose::kStand, way);
         vars.ClimbStep = 0;
         return;
     }

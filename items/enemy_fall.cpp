@@ -5,6 +5,7 @@
 #include "items/item_handlers.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
+#include "shell/words.h"
 
 namespace tt::items {
 namespace {
@@ -21,11 +22,12 @@ void enemyFallTick(Game& game) {
     // Held at its bound: a falling enemy carried for ever keeps counting, and
     // only whether the count is past the hover matters.
     countUp(vars.FallStep);
-    if (vars.EnemyWay == "Right" && vars.FallStep > kHoverTicks) {
+    const Facing way = facingOf(vars.EnemyWay);
+    if (way == Facing::Right && vars.FallStep > kHoverTicks) {
         enemy.top = enemy.top + kDrop;
         enemy.left = enemy.left + kDrift;
     }
-    if (vars.EnemyWay == "Left" && vars.FallStep > kHoverTicks) {
+    if (way == Facing::Left && vars.FallStep > kHoverTicks) {
         enemy.top = enemy.top + kDrop;
         enemy.left = enemy.left - kDrift;
     }

@@ -3,18 +3,15 @@
 // that end a fall and the support test that starts one. Every test reads
 // the places that the earlier steps of the same tick have just written.
 
-#include <string_view>
-
 #include "anim/sprite_bank_layout.h"
 #include "hero/play_field.h"
 #include "items/item_handlers.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
+#include "shell/words.h"
 
 namespace tt::items {
 namespace {
-
-using namespace std::string_view_literals;
 
 constexpr Twips kLeftWall = 300;
 constexpr Twips kRightWallInset = 500;  // from the field's outer width
@@ -32,7 +29,7 @@ struct Patrol {
         : game(g), field(g), vars(g.vars()), enemy(field[play::Enemy1]) {}
 
     bool free() const { return vars.EnemyHeld == 0 && vars.EnemyLift == 0; }
-    bool facing(std::string_view way) const { return vars.EnemyWay == way; }
+    bool facing(Facing way) const { return facingOf(vars.EnemyWay) == way; }
     void show(ImageRef sprite) { enemy.setPicture(game[sprite].picture()); }
 
     bool over(const Image& surface) const {
@@ -45,43 +42,43 @@ struct Patrol {
     void keepInsideWalls() {
         if (enemy.left < kLeftWall) {
             enemy.left = kLeftWall;
-            vars.EnemyWay = "Right";
+            vars.EnemyWay = way::kRight;
         }
         const Twips rightWall = game.outerWidth(FormId::Play) - kRightWallInset;
         if (enemy.left > rightWall) {
             enemy.left = rightWall;
-            vars.EnemyWay = "Left";
+            vars.EnemyWay = way::kLeft;
         }
     }
 
     void showWalkingPicture() {
         if (vars.EnemyStep == 1) {
-            if (facing("Right"sv)) show(gx::MaskerRight2);
-            if (facing("Left"sv)) show(gx::MaskerLeft2);
+            if (facing(Facing::Right)) show(gx::MaskerRight2);
+            if (facing(Facing::Left)) show(gx::MaskerLeft2);
         }
         if (vars.EnemyStep == 2) {
-            if (facing("Right"sv)) show(gx::MaskerRight1);
-            if (facing("Left"sv)) show(gx::MaskerLeft1);
+            if (facing(Facing::Right)) show(gx::MaskerRight1);
+            if (facing(Facing::Left)) show(gx::MaskerLeft1);
             vars.EnemyStep = 0;
         }
     }
 
     // Upside down, facing the way the hero who carries it faces.
     void showCarriedPicture() {
-        const std::string& way = field[play::Way].caption;
-        if (way == "Right"sv) {
+        const Facing way = facingOf(field[play::Way].caption);
+        if (way == Facing::Right) {
             show(gx::MaskerRightUD1);
             vars.EnemyStep = 0;
         }
-        if (way == "Left"sv) {
+        if (way == Facing::Left) {
             show(gx::MaskerLeftUD1);
             vars.EnemyStep = 0;
         }
     }
 
     void walk() {
-        if (facing("Right"sv)) enemy.left = enemy.left + kWalk;
-        if (facing("Left"sv)) enemy.left = enemy.left - kWalk;
+        if (facing(Facing::Right)) enemy.left = enemy.left + kWalk;
+        if (facing(Facing::Left)) enemy.left = enemy.left - kWalk;
     }
 
     void hurtHero() {
@@ -142,7 +139,7 @@ void enemyPatrolTick(Game& game) {
     Patrol patrol(game);
     PlayState& vars = patrol.vars;
     countUp(vars.EnemyStep);
-    if (vars.EnemyWay.empty()) vars.EnemyWay = "Left";
+    if (vars.EnemyWay.empty()) vars.EnemyWay = way::kLeft;
     patrol.keepInsideWalls();
     if (patrol.free()) patrol.showWalkingPicture();
     if (vars.EnemyHeld == 1) patrol.showCarriedPicture();

@@ -20,10 +20,8 @@ void chooseCharacter(Game& game) {
 // loaded afresh, hidden, and runs on until the next GO! shows it.
 void afterPlayCloses(Game& game) {
     game[play::LoadTimer].setEnabled(true);
-    for (const Character& character : kCharacters) {
-        if (game[start::Character].caption == character.caption)
-            game[play::You].top = game[play::Ground].top - character.startDistance;
-    }
+    if (const Character* character = chosenCharacter(game))
+        game[play::You].top = game[play::Ground].top - character->startDistance;
 }
 
 void goClick(Game& game) { game.showModal(FormId::Play, afterPlayCloses); }

@@ -9,6 +9,7 @@
 #include "hero/play_field.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
+#include "shell/words.h"
 #include "world/world_handlers.h"
 
 namespace tt::world {
@@ -31,7 +32,9 @@ constexpr std::array<Surface, 4> kSurfaces{{
     {play::Hill1, 100, 0, 160, false},
     {play::Enemy1, 50, 40, 160, true},
 }};
-constexpr std::array<std::string_view, 2> kWays{"Right", "Left"};
+// A landing stands the hero facing the way it faced.
+constexpr std::array<std::string_view, 2> kWays{way::kRight, way::kLeft};
+static_assert(pose::kStand.right == way::kRight && pose::kStand.left == way::kLeft);
 
 constexpr Int16 kTopOfArc = 10;
 constexpr Twips kCatchDepth = 350;
