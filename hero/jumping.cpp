@@ -7,6 +7,7 @@
 #include "anim/poses.h"
 #include "hero/hero_handlers.h"
 #include "hero/play_field.h"
+#include "level/field_geometry.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
 
@@ -14,9 +15,7 @@ namespace tt::hero {
 namespace {
 
 constexpr Twips kJumpMove = 80;
-constexpr Int16 kTopOfArc = 10;
-constexpr Twips kFloor = 350;     // above the ground's top: passing it lands
-constexpr Twips kStanding = 400;  // above the ground's top, less HeightOffset
+constexpr Twips kFloor = 350;  // above the ground's top: passing it lands
 
 }  // namespace
 
@@ -30,18 +29,25 @@ void jumpTick(Game& game) {
     vars.OnEnemy = 0;
     if (vars.JumpStep == 0) setPose(game, pose::kJump, way);
     countUp(vars.JumpStep);
-    if (vars.JumpStep < kTopOfArc) you.top -= kJumpMove;
-    if (vars.JumpStep > kTopOfArc) {
+    if (vars.JumpStep < geometry::kTopOfArc) you.top -= kJumpMove;
+    if (vars.JumpStep > geometry::kTopOfArc) {
         you.top += kJumpMove;
         setPose(game, pose::kJump, way);
     }
     const Twips ground = field[play::Ground].top;
     if (you.top > ground - kFloor) {
-        you.top = ground - kStanding - vars.HeightOffset;
+        you.top = ground - geometry::kStanding - vars.HeightOffset;
         setPose(game, pose::kStand, way);
         vars.JumpStep = 0;
         field[play::Jump].setEnabled(false);
     }
+}
+
+void startFall(Game& game) {
+    PlayState& vars = game.vars();
+    vars.ClimbStep = 0;
+    vars.JumpStep = geometry::kFallStart;
+    game[play::Jump].setEnabled(true);
 }
 
 }  // namespace tt::hero

@@ -4,6 +4,7 @@
 
 #include "anim/poses.h"
 #include "hero/hero_handlers.h"
+#include "level/field_geometry.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
 
@@ -21,7 +22,6 @@ enum Key : std::int16_t {
 
 constexpr Twips kClimbStep = 100;
 constexpr Twips kLadderReach = 200;      // either side of a ladder's Left
-constexpr Twips kGroundLevel = 500;      // above the ground's top
 constexpr Twips kPlantReachAbove = 400;  // the hero's Top over a plant's Top
 constexpr Twips kPlantReachBelow = 120;
 constexpr Twips kPlantReachSide = 100;
@@ -59,7 +59,7 @@ void upArrow(Game& game) {
 void downArrow(Game& game) {
     PlayState& vars = game.vars();
     game[play::Jump].setEnabled(false);
-    const bool atGroundLevel = game[play::You].top > game[play::Ground].top - kGroundLevel;
+    const bool atGroundLevel = game[play::You].top > game[play::Ground].top - geometry::kGroundLevel;
     const Facing way = facing(game);
     if (atGroundLevel && way != Facing::Neither) {
         setPose(game, pose::kStand, way);

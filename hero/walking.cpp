@@ -37,11 +37,7 @@ void walkTick(Game& game, const Direction& direction) {
     if (vars.Holding == 1 && vars.WalkStep == 0 && !game[play::Jump].enabled())
         setPose(game, pose::kHoldMove, direction.way);
     // A climber steps off the ladder by falling.
-    if (vars.ClimbStep > 0) {
-        vars.ClimbStep = 0;
-        vars.JumpStep = 11;
-        game[play::Jump].setEnabled(true);
-    }
+    if (vars.ClimbStep > 0) startFall(game);
     countUp(vars.WalkStep);
     if (vars.WalkStep != kTicksPerStep) return;
     if (vars.Holding == 0 && !game[play::Jump].enabled())

@@ -3,6 +3,7 @@
 // catches it on the logs and the hill.
 
 #include "items/item_handlers.h"
+#include "level/field_geometry.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
 #include "shell/words.h"
@@ -32,8 +33,8 @@ void enemyFallTick(Game& game) {
         enemy.left = enemy.left - kDrift;
     }
     const Twips ground = game[play::Ground].top;
-    if (enemy.top > ground - 150) {
-        enemy.top = ground - 240;  // its 240 twips stand on the ground's top edge
+    if (enemy.top > ground - geometry::kEnemyLanding) {
+        enemy.top = ground - geometry::kEnemyHeight;  // its feet on the ground's top edge
         vars.FallStep = 0;
         game[play::En1Fall].setEnabled(false);
     }

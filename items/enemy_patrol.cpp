@@ -6,6 +6,7 @@
 #include "anim/sprite_bank_layout.h"
 #include "hero/play_field.h"
 #include "items/item_handlers.h"
+#include "level/field_geometry.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
 #include "shell/words.h"
@@ -13,10 +14,9 @@
 namespace tt::items {
 namespace {
 
-constexpr Twips kLeftWall = 300;
-constexpr Twips kRightWallInset = 500;  // from the field's outer width
+using namespace geometry;
+
 constexpr Twips kWalk = 10;
-constexpr Twips kKnockBack = 300;
 
 // One tick's view of the enemy and what it meets.
 struct Patrol {
@@ -33,10 +33,12 @@ struct Patrol {
     void show(ImageRef sprite) { enemy.setPicture(game[sprite].picture()); }
 
     bool over(const Image& surface) const {
-        return surface.left - 100 < enemy.left && enemy.left < surface.left + surface.width();
+        return surface.left - kEnemyOverhang < enemy.left &&
+               enemy.left < surface.left + surface.width();
     }
     bool standsOn(const Image& surface) const {
-        return over(surface) && surface.top - 500 < enemy.top && enemy.top < surface.top - 180;
+        return over(surface) && surface.top - kEnemySupportHigh < enemy.top &&
+               enemy.top < surface.top - kEnemySupportLow;
     }
 
     void keepInsideWalls() {
@@ -91,15 +93,15 @@ struct Patrol {
     void strikeHero() {
         const Image& you = field[play::You];
         const auto level = [&] {
-            return you.top < enemy.top && enemy.top < you.top + 220 + vars.HeightOffset;
+            return you.top < enemy.top && enemy.top < you.top + kEnemyReachBelow + vars.HeightOffset;
         };
-        if (you.left < enemy.left && enemy.left < you.left + 200 && level()) {
+        if (you.left < enemy.left && enemy.left < you.left + kEnemyReachRight && level()) {
             hurtHero();
-            enemy.left = enemy.left + kKnockBack;
+            enemy.left = enemy.left + kEnemyKnockBack;
         }
-        if (you.left - 100 < enemy.left && enemy.left < you.left && level()) {
+        if (you.left - kEnemyReachLeft < enemy.left && enemy.left < you.left && level()) {
             hurtHero();
-            enemy.left = enemy.left - kKnockBack;
+            enemy.left = enemy.left - kEnemyKnockBack;
         }
     }
 
@@ -110,16 +112,17 @@ struct Patrol {
         Timer& fall = field[play::En1Fall];
         for (const ImageRef log : {play::Log, play::Log2}) {
             const Image& surface = field[log];
-            if (fall.enabled() && over(surface) && surface.top - 350 < enemy.top &&
-                enemy.top < surface.top - 160) {
-                enemy.top = surface.top - 200;
+            if (fall.enabled() && over(surface) && surface.top - kEnemyCatchDepth < enemy.top &&
+                enemy.top < surface.top - kEnemyLogCatchEnd) {
+                enemy.top = surface.top - kEnemyOnLog;
                 vars.FallStep = 0;
                 fall.setEnabled(false);
             }
         }
         const Image& hill = field[play::Hill1];
-        if (fall.enabled() && over(hill) && hill.top - 350 < enemy.top && enemy.top < hill.top - 80) {
-            enemy.top = hill.top - 400;
+        if (fall.enabled() && over(hill) && hill.top - kEnemyCatchDepth < enemy.top &&
+            enemy.top < hill.top - kEnemyHillCatchEnd) {
+            enemy.top = hill.top - kEnemyOnHill;
             fall.setEnabled(false);
         }
     }
@@ -128,7 +131,7 @@ struct Patrol {
     // the catch of the next tick undoes during the fall's hover.
     bool heldUp() const {
         return vars.EnemyHeld == 1 || vars.EnemyLift == 1 ||
-               enemy.top > field[play::Ground].top - 300 || standsOn(field[play::Log]) ||
+               enemy.top > field[play::Ground].top - kEnemyOnGround || standsOn(field[play::Log]) ||
                standsOn(field[play::Hill1]) || field[play::En1Fall].enabled();
     }
 };

@@ -7,6 +7,7 @@
 #include "anim/sprite_bank_layout.h"
 #include "dialogs/settings_layout.h"
 #include "hero/play_field.h"
+#include "level/field_geometry.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
 #include "shell/words.h"
@@ -17,12 +18,9 @@ namespace {
 
 constexpr Twips kSpeechAbove = 250;
 constexpr Twips kSpeechLeft = 250;
-constexpr Twips kLeftWall = 300;
-constexpr Twips kRightWallInset = 500;  // from the play field's outer width
 constexpr int kMillisecondsPerSpeedStep = 20;
 constexpr int kJumpInterval = 1;
 constexpr int kLoadedJumpInterval = 8;  // a vegetable slows the jump
-constexpr Twips kStanding = 400;
 constexpr Twips kCarriedVegetableRight = 10;
 constexpr Twips kCarriedVegetableAbove = 100;
 constexpr Twips kCarriedEnemyAbove = 200;
@@ -72,8 +70,8 @@ void speechLabels(const Scene& scene) {
 }
 
 void walls(Game& game, const Scene& scene) {
-    if (scene.you.left < kLeftWall) scene.you.left = kLeftWall;
-    const Twips rightWall = game.outerWidth(FormId::Play) - kRightWallInset;
+    if (scene.you.left < geometry::kLeftWall) scene.you.left = geometry::kLeftWall;
+    const Twips rightWall = game.outerWidth(FormId::Play) - geometry::kRightWallInset;
     if (scene.you.left > rightWall) scene.you.left = rightWall;
 }
 
@@ -96,7 +94,7 @@ void riding(const Scene& scene) {
     for (std::string_view standing : {pose::kStand.right, pose::kStand.left}) {
         if (scene.pos != standing || scene.vars.OnEnemy != 1) continue;
         scene.you.left = scene.enemy.left;
-        scene.you.top = scene.enemy.top - kStanding - scene.vars.HeightOffset;
+        scene.you.top = scene.enemy.top - geometry::kStanding - scene.vars.HeightOffset;
     }
 }
 
