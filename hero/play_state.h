@@ -55,7 +55,8 @@ struct NamedPlayVariable {
     std::string_view name;
     PlayVariable member;
 };
-std::span<const NamedPlayVariable> playVariables();
 const NamedPlayVariable* findPlayVariable(std::string_view name);
+// Every play variable, in the order of the list above.
+std::span<const NamedPlayVariable> playVariables();
 
 }  // namespace tt
