@@ -26,7 +26,6 @@ public:
     // game pixels, that looks different from the last time (all of it the
     // first time, or when `everything` is asked for).
     QRect refresh(const FormObjects& objects, bool everything = false);
-    bool hasFrame() const { return !frame_.isNull(); }
     // The last scene drawn, one pixel per game pixel.
     const QImage& frame() const { return frame_; }
 
