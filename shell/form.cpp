@@ -1,7 +1,5 @@
 #include "shell/form.h"
 
-#include <array>
-
 namespace tt {
 namespace {
 
@@ -32,22 +30,14 @@ FormObjects::FormObjects(const FormDefinition& definition, const PictureLibrary&
 }
 
 std::vector<std::uint16_t> kindIndices(std::span<const ObjectSpec> objects) {
-    std::array<std::uint16_t, 5> next{};
     std::vector<std::uint16_t> indices;
     indices.reserve(objects.size());
-    for (const ObjectSpec& spec : objects)
-        indices.push_back(next[static_cast<std::size_t>(spec.kind)]++);
+    for (const ObjectSpec& spec : objects) indices.push_back(kindIndex(objects, spec));
     return indices;
 }
 
 const ObjectSpec* findObject(const FormLayout& layout, std::string_view name) {
     for (const ObjectSpec& spec : layout.objects)
-        if (spec.name == name) return &spec;
-    return nullptr;
-}
-
-const TimerSpec* findTimer(const FormLayout& layout, std::string_view name) {
-    for (const TimerSpec& spec : layout.timers)
         if (spec.name == name) return &spec;
     return nullptr;
 }

@@ -68,7 +68,6 @@ struct FormObjects {
 std::vector<std::uint16_t> kindIndices(std::span<const ObjectSpec> objects);
 
 const ObjectSpec* findObject(const FormLayout& layout, std::string_view name);
-const TimerSpec* findTimer(const FormLayout& layout, std::string_view name);
 const MenuSpec* findMenu(const FormLayout& layout, std::string_view name);
 
 }  // namespace tt

@@ -122,15 +122,22 @@ struct TimerRef {
     std::uint16_t index;
 };
 
+// Where a layout row lives in a loaded form: its index among the rows of
+// its own kind, which is its index in that kind's vector of live objects.
+constexpr std::uint16_t kindIndex(std::span<const ObjectSpec> objects, const ObjectSpec& row) {
+    std::uint16_t index = 0;
+    for (const ObjectSpec& spec : objects) {
+        if (&spec == &row) break;
+        if (spec.kind == row.kind) ++index;
+    }
+    return index;
+}
+
 template <ObjectKind Kind>
 consteval ObjectRef<Kind> objectRef(FormId form, std::span<const ObjectSpec> objects,
                                     std::string_view name) {
-    std::uint16_t index = 0;
-    for (const ObjectSpec& spec : objects) {
-        if (spec.kind != Kind) continue;
-        if (spec.name == name) return {form, index};
-        ++index;
-    }
+    for (const ObjectSpec& spec : objects)
+        if (spec.kind == Kind && spec.name == name) return {form, kindIndex(objects, spec)};
     throw "no object of that name and kind in the layout";
 }
 
