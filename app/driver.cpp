@@ -99,10 +99,29 @@ std::string tick(Session& session, std::string_view rest) {
     return {};
 }
 
+// click FORM X Y: a click at a pixel of the form's client area.
+std::string clickAt(Session& session, std::string_view formName, std::string_view rest) {
+    std::string error;
+    std::string_view after;
+    const std::string_view xText = firstWord(trimmed(rest), after);
+    const std::string_view yText = firstWord(trimmed(after), after);
+    if (!noMoreWords(after, "click FORM X Y", error)) return error;
+    const FormDefinition* form = formNamed(formName, error);
+    if (!form) return error;
+    const auto x = parseNumber<int>(xText, error);
+    if (!x) return error;
+    const auto y = parseNumber<int>(yText, error);
+    if (!y) return error;
+    session.game.clickAt(form->layout.id, *x, *y);
+    return {};
+}
+
 std::string click(Session& session, std::string_view rest) {
     std::string error;
     std::string_view after;
     const std::string_view word = firstWord(trimmed(rest), after);
+    if (word.find('.') == std::string_view::npos && !trimmed(after).empty())
+        return clickAt(session, word, after);
     if (!noMoreWords(after, "click FORM.OBJECT", error)) return error;
     const auto named = objectNamed(word, error);
     if (!named) return error;
