@@ -67,6 +67,17 @@ int main(int argc, char** argv) {
         std::cerr << "turnip-trek: cannot read the recording '" << options->replay << "'\n";
         return 2;
     }
+    // Without any display Qt would abort with a long story; say it plainly.
+    // A platform asked for by name (offscreen, say) may need no display.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const bool needsDisplay =
+        platform.isEmpty() || platform.startsWith("xcb") || platform.startsWith("wayland");
+    if (!options->headless && needsDisplay && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::cerr << "turnip-trek: cannot open a window: no display; use --headless to run "
+                     "without one\n";
+        return 1;
+    }
     QApplication application(argc, argv);
     const tt::EmbeddedPictures& pictures = tt::EmbeddedPictures::instance();
     for (const std::string& problem : pictures.problems())
@@ -77,5 +88,6 @@ int main(int argc, char** argv) {
     game.start();
     if (options->headless)
         return runHeadless(*options, options->script == "-" ? std::cin : scriptFile, game);
-    return tt::runWindows(game, options->zoom, {options->record, options->replay, TT_VERSION});
+    return tt::runWindows(game, options->zoom, {options->record, options->replay, TT_VERSION},
+                          options->gamepad);
 }

@@ -5,7 +5,8 @@
 namespace tt {
 
 const char* const kUsage =
-    "usage: turnip-trek [--zoom N] [--clock-ms N] [--record FILE | --replay FILE]\n"
+    "usage: turnip-trek [--zoom N] [--clock-ms N] [--no-gamepad]\n"
+    "                   [--record FILE | --replay FILE]\n"
     "       turnip-trek --headless [--clock-ms N] [--zoom N] [SCRIPT]\n"
     "       turnip-trek --help | --version\n"
     "  --headless     run without a window, reading driver commands from SCRIPT\n"
@@ -13,7 +14,8 @@ const char* const kUsage =
     "  --clock-ms N   the clock period in milliseconds, 1 to 20 (default 16)\n"
     "  --zoom N       scale every window by N, 1 to 6 (default 1)\n"
     "  --record FILE  write the session to FILE as a driver script that replays it\n"
-    "  --replay FILE  play a recording in the windows and say whether it matched\n";
+    "  --replay FILE  play a recording in the windows and say whether it matched\n"
+    "  --no-gamepad   leave game controllers alone\n";
 
 std::optional<Options> parseOptions(const std::vector<std::string>& arguments, std::string& error) {
     Options options;
@@ -39,6 +41,8 @@ std::optional<Options> parseOptions(const std::vector<std::string>& arguments, s
             options.version = true;
         } else if (argument == "--headless") {
             options.headless = true;
+        } else if (argument == "--no-gamepad") {
+            options.gamepad = false;
         } else if (argument == "--clock-ms") {
             const auto value = numberOption(1, 20);
             if (!value) return std::nullopt;

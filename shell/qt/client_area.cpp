@@ -38,7 +38,7 @@ void ClientArea::syncScene(const FormObjects& objects) {
 void ClientArea::drawScene(const FormObjects& objects, bool everything) {
     QElapsedTimer timer;
     timer.start();
-    const QRect changed = painter_.refresh(objects, zoom_, everything || !drawn_);
+    const QRect changed = painter_.refresh(objects, everything || !drawn_);
     drawn_ = true;
     drawNanos_ += timer.nsecsElapsed();
     // A game pixel may straddle a logical pixel at fractional screen scales.
@@ -59,19 +59,29 @@ void ClientArea::paintEvent(QPaintEvent* event) {
     if (!drawn_) drawScene(*objects, true);
     QElapsedTimer timer;
     timer.start();
-    // Only the part asked for is copied.
+    // Only the game pixels under the part asked for are drawn, each scaled
+    // straight into its whole block of device pixels: no zoomed copy is
+    // kept, so painting costs what the window shows, not the zoom squared.
+    const int scale = zoom_.devicePixelsPerPixel();
+    const QImage& frame = painter_.frame();
     const QRect asked = QRectF(QRectF(event->rect()).topLeft() * ratio,
                                QRectF(event->rect()).size() * ratio)
                             .toAlignedRect()
                             .intersected(device);
-    const QImage& zoomed = painter_.zoomed();
-    painter.drawImage(asked.topLeft(), zoomed, asked);
+    const QRect source = QRect(QPoint(asked.left() / scale, asked.top() / scale),
+                               QPoint(asked.right() / scale, asked.bottom() / scale))
+                             .intersected(frame.rect());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    if (!source.isEmpty())
+        painter.drawImage(QRect(source.topLeft() * scale, source.size() * scale), frame, source);
     // Any sliver a fractional screen scale leaves at the edges.
-    if (zoomed.width() < device.width())
-        painter.fillRect(QRect(zoomed.width(), 0, device.width() - zoomed.width(), device.height()),
+    const QSize drawn = frame.size() * scale;
+    if (drawn.width() < device.width())
+        painter.fillRect(QRect(drawn.width(), 0, device.width() - drawn.width(), device.height()),
                          painter_.backColour());
-    if (zoomed.height() < device.height())
-        painter.fillRect(QRect(0, zoomed.height(), device.width(), device.height() - zoomed.height()),
+    if (drawn.height() < device.height())
+        painter.fillRect(QRect(0, drawn.height(), device.width(), device.height() - drawn.height()),
                          painter_.backColour());
     if (Measurement* record = Measurement::active())
         record->paint(form_, drawNanos_ + timer.nsecsElapsed());

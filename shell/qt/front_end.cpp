@@ -8,6 +8,7 @@
 #include "shell/qt/fonts.h"
 #include "shell/qt/form_window.h"
 #include "shell/qt/game_clock.h"
+#include "shell/qt/gamepad/gamepad_poller.h"
 #include "shell/qt/measurement.h"
 #include "shell/qt/session_recorder.h"
 #include "shell/qt/signal_watch.h"
@@ -25,7 +26,7 @@ int refuse(const std::string& error) {
 
 }  // namespace
 
-int runWindows(Game& game, int zoom, const SessionFiles& session) {
+int runWindows(Game& game, int zoom, const SessionFiles& session, bool gamepads) {
     loadGameFonts();
     QApplication::setApplicationName(QStringLiteral("turnip-trek"));
     QApplication::setApplicationDisplayName(QStringLiteral("Turnip Trek 2"));
@@ -69,6 +70,7 @@ int runWindows(Game& game, int zoom, const SessionFiles& session) {
     windows.sync();
     int status = 0;
     if (!game.ended()) {
+        const auto pads = gamepads ? GamepadPoller::start(game, windows) : nullptr;
         clock.start();
         status = QApplication::exec();
     }

@@ -16,8 +16,8 @@ struct SessionFiles {
 };
 
 // Runs the game in real windows until it ends; returns the exit status.
-// Needs a QApplication.
-int runWindows(Game& game, int zoom, const SessionFiles& session = {});
+// Needs a QApplication. With `gamepads`, connected game controllers play too.
+int runWindows(Game& game, int zoom, const SessionFiles& session = {}, bool gamepads = true);
 
 // Writes what the form's client area shows, controls included, as a PNG.
 // Returns an error message, empty on success. Needs a QApplication (the

@@ -166,59 +166,16 @@ QRect difference(const QImage& before, const QImage& after) {
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-// One line widened: every pixel becomes Factor pixels.
-template <int Factor>
-void widen(const std::uint32_t* source, std::uint32_t* target, int width) {
-    for (int x = 0; x < width; ++x, target += Factor)
-        for (int k = 0; k < Factor; ++k) target[k] = source[x];
-}
-
-void widen(const std::uint32_t* source, std::uint32_t* target, int width, int factor) {
-    switch (factor) {
-    case 2: widen<2>(source, target, width); return;
-    case 3: widen<3>(source, target, width); return;
-    case 4: widen<4>(source, target, width); return;
-    case 5: widen<5>(source, target, width); return;
-    case 6: widen<6>(source, target, width); return;
-    default:
-        for (int x = 0; x < width; ++x)
-            for (int k = 0; k < factor; ++k) *target++ = source[x];
-    }
-}
-
 }  // namespace
 
-QRect ScenePainter::refresh(const FormObjects& objects, const Zoom& zoom, bool everything) {
+QRect ScenePainter::refresh(const FormObjects& objects, bool everything) {
     const QSize size(toPixels(layout_.clientWidth), toPixels(layout_.clientHeight));
-    const bool first = frame_.isNull() || factor_ != zoom.devicePixelsPerPixel();
-    factor_ = zoom.devicePixelsPerPixel();
+    const bool first = frame_.isNull();
     std::swap(frame_, previous_);
     if (frame_.size() != size) frame_ = QImage(size, QImage::Format_RGB32);
     render(objects);
-    const QRect changed = first || everything || previous_.size() != size
-                              ? frame_.rect()
-                              : difference(previous_, frame_);
-    if (factor_ > 1 && !changed.isEmpty()) {
-        if (zoomed_.size() != size * factor_) zoomed_ = QImage(size * factor_, QImage::Format_RGB32);
-        zoomRows(changed.top(), changed.bottom());
-    }
-    return changed;
-}
-
-// Every game pixel becomes a factor x factor block: each line is widened
-// once, then copied down. Done by hand rather than with QImage::scaled,
-// because only the rows that changed are zoomed again in play, into the
-// same image; scaled() would zoom and allocate the whole frame on every
-// repaint.
-void ScenePainter::zoomRows(int first, int last) {
-    const auto rowBytes = static_cast<std::size_t>(zoomed_.width()) * 4;
-    for (int y = first; y <= last; ++y) {
-        const auto* source = reinterpret_cast<const std::uint32_t*>(frame_.constScanLine(y));
-        uchar* target = zoomed_.scanLine(y * factor_);
-        widen(source, reinterpret_cast<std::uint32_t*>(target), frame_.width(), factor_);
-        for (int k = 1; k < factor_; ++k)
-            std::memcpy(zoomed_.scanLine(y * factor_ + k), target, rowBytes);
-    }
+    return first || everything || previous_.size() != size ? frame_.rect()
+                                                           : difference(previous_, frame_);
 }
 
 std::uint64_t ScenePainter::fingerprint(const FormLayout& layout, const FormObjects& objects) {

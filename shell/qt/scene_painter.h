@@ -2,7 +2,7 @@
 
 // Draws a form's scene: the back colour, then its visible images and labels
 // from the bottom of the z-order to the top, at one screen pixel per game
-// pixel. The window zooms the result with crisp pixels.
+// pixel. The window scales the result with crisp pixels as it paints.
 
 #include <cstdint>
 #include <string>
@@ -25,10 +25,9 @@ public:
     // Draws the scene afresh and returns the part of the client area, in
     // game pixels, that looks different from the last time (all of it the
     // first time, or when `everything` is asked for).
-    QRect refresh(const FormObjects& objects, const Zoom& zoom, bool everything = false);
-    // The last scene drawn, zoomed with nearest-neighbour pixels to device
-    // pixels.
-    const QImage& zoomed() const { return factor_ == 1 ? frame_ : zoomed_; }
+    QRect refresh(const FormObjects& objects, bool everything = false);
+    // The last scene drawn, one pixel per game pixel.
+    const QImage& frame() const { return frame_; }
 
     // Changes whenever anything drawn changes, so a window repaints only
     // when its scene did.
@@ -39,7 +38,6 @@ public:
 private:
     void render(const FormObjects& objects);
     std::size_t firstVisibleRow(const FormObjects& objects);
-    void zoomRows(int first, int last);
     const QImage& drawable(const Picture& picture);
     void drawLabel(class QPainter& painter, const Label& label, std::size_t index);
 
@@ -56,8 +54,6 @@ private:
     std::vector<LabelText> labelTexts_;
     QImage frame_;
     QImage previous_;
-    QImage zoomed_;
-    int factor_ = 1;
 };
 
 }  // namespace tt

@@ -25,4 +25,9 @@ check 2 usage "turnip-trek: --record and --replay cannot be used together" --rec
 "$program" --help | grep -q '^usage: turnip-trek' || { echo "--help shows no usage"; fail=1; }
 "$program" --version | grep -qE '^turnip-trek [0-9]+\.[0-9]+\.[0-9]+$' || { echo "--version"; fail=1; }
 echo 'print Main.State' | "$program" --headless | grep -qx 'Main.State=shown' || { echo "stdin script"; fail=1; }
+# No display at all: one plain line and status 1, not an abort.
+err=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" 2>&1 >/dev/null </dev/null)
+got=$?
+[ "$got" -eq 1 ] && [ "$err" = "turnip-trek: cannot open a window: no display; use --headless to run without one" ] ||
+  { echo "no display: exit $got, said '$err'"; fail=1; }
 exit $fail
