@@ -132,6 +132,9 @@ TEST(Options, CommandLine) {
         {{"--fast"}, "unknown option '--fast'"},
         {{"script.txt"}, "a SCRIPT is only read with --headless"},
         {{"--headless", "a", "b"}, "only one SCRIPT may be given, not also 'b'"},
+        // Every error stays one line, whatever the value holds.
+        {{"--zoom", "1\n2"}, "--zoom takes a whole number from 1 to 6, not '1\\n2'"},
+        {{"--fa\r\nst"}, "unknown option '--fa\\r\\nst'"},
     };
     for (const Case& c : cases) {
         std::string error;
