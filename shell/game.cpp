@@ -121,12 +121,30 @@ bool Game::takesInput(FormId id) const {
 
 bool Game::click(FormId id, std::string_view object) {
     if (!takesInput(id)) return false;
-    for (const ClickHandler& entry : formDefinition(id).behaviour.clicks) {
-        if (entry.object != object) continue;
-        entry.click(*this);
-        break;
-    }
+    if (const auto target = findClickable(formDefinition(id).layout, object))
+        if (const Handler handler = clickHandler(*target)) handler(*this);
     return true;
+}
+
+bool Game::clickAt(FormId id, int x, int y) {
+    if (!takesInput(id)) return false;
+    if (const auto image = clickableImageAt(id, x, y)) clickHandler(*image)(*this);
+    return true;
+}
+
+std::optional<ImageRef> Game::clickableImageAt(FormId id, int x, int y) const {
+    const FormObjects* objects = loaded(id);
+    if (!objects) return std::nullopt;
+    // The first image of the layout is the top of the z-order.
+    for (std::uint16_t i = 0; i < objects->images.size(); ++i) {
+        const Image& image = objects->images[i];
+        const ImageRef ref{id, i};
+        if (!image.visible || !clickHandler(ref)) continue;
+        const bool across = x >= toPixels(image.left) && x < toPixels(image.left + image.width());
+        const bool down = y >= toPixels(image.top) && y < toPixels(image.top + image.height());
+        if (across && down) return ref;
+    }
+    return std::nullopt;
 }
 
 bool Game::keyDown(FormId id, std::int16_t code) {

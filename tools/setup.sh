@@ -10,6 +10,7 @@ TT_PACKAGES=(
   python3 python3-pil
   xvfb xauth xdotool imagemagick x11-utils
   fonts-dancingscript fonts-wine fonts-dejavu-core
+  dpkg-dev desktop-file-utils appstream groff-base man-db
 )
 
 tt_missing_packages() {

@@ -41,18 +41,7 @@ struct Zoom {
     }
 };
 
-// No window is wider or taller than this many pixels; a position or size far
-// outside it is held there, so that any float, NaN and infinity included,
-// converts to a pixel that the zoom can still scale without overflowing.
-inline constexpr int kFarthestPixel = 1 << 16;
-
-// Twips to the screen pixel that holds them. NaN is the origin.
-inline int toPixels(Twips twips) {
-    const double pixels = std::floor(static_cast<double>(twips) / kTwipsPerPixel);
-    if (!(pixels == pixels)) return 0;
-    return static_cast<int>(std::clamp<double>(pixels, -kFarthestPixel, kFarthestPixel));
-}
-
+// Twips to the screen pixel that holds them.
 inline QRect pixelRect(Twips left, Twips top, Twips width, Twips height) {
     const int x = toPixels(left);
     const int y = toPixels(top);
