@@ -65,7 +65,7 @@ std::optional<ObjectRef<Kind>> refNamed(std::string_view text, std::string_view 
     const auto named = objectNamed(text, error);
     if (!named) return std::nullopt;
     if (!named->object || named->object->kind != Kind) {
-        error = quote(text) + " is not a " + std::string(kindName);
+        error = std::string(text) + " is not a " + std::string(kindName);
         return std::nullopt;
     }
     const FormLayout& layout = named->form->layout;
