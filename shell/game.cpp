@@ -6,7 +6,10 @@ namespace tt {
 namespace {
 
 // Timers due at the same clock tick run in this order of forms, each form's
-// in the order of its layout, so every run of a script is the same.
+// in the order of its layout, so every run of a script is the same. The play
+// field comes first because its handlers set the pose word and the places
+// that the sprite bank's tick then turns into the hero's picture, all in the
+// same tick; the settings window's caption follows the speed bar after both.
 constexpr std::array<FormId, kFormCount> kTimerOrder{FormId::Play, FormId::GX, FormId::Settings,
                                                      FormId::Main, FormId::Say};
 

@@ -49,6 +49,10 @@ public:
     const Picture* picture(std::string_view name) const { return pictures_.find(name); }
 
     void show(FormId id);
+    // Modality is the game's own rather than the toolkit's: a modal show
+    // returns at once and the rest of the handler runs later, so the clock
+    // and every other form's timers go on, the headless driver behaves as
+    // the windows do, and no event loop is ever nested.
     void showModal(FormId id, Continuation then);
     void hide(FormId id);
     void unload(FormId id);
