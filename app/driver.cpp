@@ -4,12 +4,15 @@
 
 #include "app/expectations.h"
 #include "app/numbers.h"
+#include "app/quote.h"
 #include "app/values.h"
 
 namespace tt {
 namespace {
 
-constexpr std::string_view kBlanks = " \t\r";
+// A carriage return is no blank: it ends a line only before a line feed.
+constexpr std::string_view kBlanks = " \t";
+constexpr std::size_t kLongestLine = 1 << 20;
 
 std::string_view trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(kBlanks);
@@ -30,7 +33,7 @@ std::string_view firstWord(std::string_view text, std::string_view& rest) {
 
 const FormDefinition* formNamed(std::string_view name, std::string& error) {
     const FormDefinition* form = findForm(name);
-    if (!form) error = "unknown form '" + std::string(name) + "'";
+    if (!form) error = "unknown form " + quote(name);
     return form;
 }
 
@@ -44,7 +47,7 @@ struct ObjectName {
 std::optional<ObjectName> objectNamed(std::string_view text, std::string& error) {
     const std::size_t dot = text.find('.');
     if (dot == std::string_view::npos) {
-        error = "expected FORM.OBJECT, not '" + std::string(text) + "'";
+        error = "expected FORM.OBJECT, not " + quote(text);
         return std::nullopt;
     }
     const FormDefinition* form = formNamed(text.substr(0, dot), error);
@@ -53,7 +56,7 @@ std::optional<ObjectName> objectNamed(std::string_view text, std::string& error)
     if (const ObjectSpec* object = findObject(form->layout, name))
         return ObjectName{form, object, object->name};
     if (const MenuSpec* menu = findMenu(form->layout, name)) return ObjectName{form, nullptr, menu->name};
-    error = "form " + std::string(form->layout.name) + " has no object '" + std::string(name) + "'";
+    error = "form " + std::string(form->layout.name) + " has no object " + quote(name);
     return std::nullopt;
 }
 
@@ -271,9 +274,42 @@ Driver::Driver(Game& game, std::ostream& out, std::ostream& err, std::string scr
     : game_(game), out_(out), err_(err), scriptName_(std::move(scriptName)),
       screenshot_(std::move(screenshot)) {}
 
+namespace {
+
+enum class LineRead { Line, End, TooLong, Failed };
+
+// One line without its line feed, never holding more than kLongestLine
+// bytes of it, so an endless line costs no more than that.
+LineRead readLine(std::istream& script, std::string& line) {
+    line.clear();
+    std::streambuf* source = script.rdbuf();
+    for (;;) {
+        const int c = source ? source->sbumpc() : std::char_traits<char>::eof();
+        if (c == std::char_traits<char>::eof()) {
+            if (script.bad()) return LineRead::Failed;
+            return line.empty() ? LineRead::End : LineRead::Line;
+        }
+        if (c == '\n') return LineRead::Line;
+        if (line.size() == kLongestLine) return LineRead::TooLong;
+        line.push_back(static_cast<char>(c));
+    }
+}
+
+}  // namespace
+
 int Driver::run(std::istream& script) {
     std::string line;
-    for (int number = 1; !game_.ended() && std::getline(script, line); ++number) {
+    for (int number = 1; !game_.ended(); ++number) {
+        const LineRead read = readLine(script, line);
+        if (read == LineRead::End) break;
+        if (read != LineRead::Line) {
+            err_ << scriptName_ << ':' << number << ": "
+                 << (read == LineRead::TooLong ? "line is longer than 1 MiB" : "cannot read the line")
+                 << '\n';
+            return 2;
+        }
+        // A byte-order mark some editors put first is no part of the script.
+        if (number == 1 && line.starts_with("\xef\xbb\xbf")) line.erase(0, 3);
         if (!runLine(line, number)) return failedStatus_;
     }
     if (game_.ended()) out_ << "ended\n";
@@ -283,6 +319,10 @@ int Driver::run(std::istream& script) {
 
 bool Driver::runLine(std::string_view line, int lineNumber) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.find('\r') != std::string_view::npos) {
+        err_ << scriptName_ << ':' << lineNumber << ": a carriage return inside the line\n";
+        return false;
+    }
     const std::string_view content = trimmed(line);
     if (content.empty() || content.front() == '#') return true;
     std::string_view rest;
@@ -299,7 +339,7 @@ std::string Driver::execute(std::string_view command, std::string_view rest) {
         Session session{game_, out_, screenshot_, ticked_, failedStatus_};
         return entry.run(session, rest);
     }
-    return "unknown command '" + std::string(command) + "'";
+    return "unknown command " + quote(command);
 }
 
 }  // namespace tt

@@ -2,11 +2,13 @@
 
 #include <QApplication>
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
 #include "app/driver.h"
 #include "app/options.h"
+#include "app/quote.h"
 #include "shell/qt/front_end.h"
 #include "shell/qt/picture_library.h"
 
@@ -48,9 +50,13 @@ int main(int argc, char** argv) {
     std::ifstream scriptFile;
     if (options->headless) {
         if (options->script != "-") {
-            scriptFile.open(options->script);
-            if (!scriptFile) {
-                std::cerr << "turnip-trek: cannot read script '" << options->script << "'\n";
+            // A folder opens like a file and reads as an empty script.
+            std::error_code ignored;
+            const bool folder = std::filesystem::is_directory(options->script, ignored);
+            if (!folder) scriptFile.open(options->script, std::ios::binary);
+            if (folder || !scriptFile) {
+                std::cerr << "turnip-trek: cannot read script " << tt::quote(options->script)
+                          << (folder ? ": is a directory\n" : "\n");
                 return 2;
             }
         }

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <type_traits>
 
+#include "app/quote.h"
+
 namespace tt {
 
 template <typename Number>
@@ -23,11 +25,12 @@ std::optional<Number> parseNumber(std::string_view text, std::string& error,
     bool bad = text.empty() || result.ec != std::errc{} || result.ptr != text.data() + text.size();
     if constexpr (std::is_floating_point_v<Number>) bad = bad || !std::isfinite(number);
     if (bad) {
-        error = "bad number '" + std::string(text) + "'";
+        error = "bad number " + quote(text);
         return std::nullopt;
     }
     if (number < lowest || number > highest) {
-        error = "number " + std::string(text) + " is outside " + std::to_string(lowest) + ".." +
+        // The number itself, not its text, which may be padded with zeros.
+        error = "number " + std::to_string(number) + " is outside " + std::to_string(lowest) + ".." +
                 std::to_string(highest);
         return std::nullopt;
     }

@@ -2,6 +2,8 @@
 
 #include "app/numbers.h"
 
+#include "app/quote.h"
+
 namespace tt {
 
 const char* const kUsage =
@@ -32,7 +34,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& arguments, s
             auto value = parseNumber<int>(text, why, lowest, highest);
             if (!value)
                 error = argument + " takes a whole number from " + std::to_string(lowest) + " to " +
-                        std::to_string(highest) + ", not '" + text + "'";
+                        std::to_string(highest) + ", not " + quote(text);
             return value;
         };
         if (argument == "--help" || argument == "-h") {
@@ -58,13 +60,13 @@ std::optional<Options> parseOptions(const std::vector<std::string>& arguments, s
             }
             (argument == "--record" ? options.record : options.replay) = arguments[++i];
         } else if (argument.size() > 1 && argument[0] == '-') {
-            error = "unknown option '" + argument + "'";
+            error = "unknown option " + quote(argument);
             return std::nullopt;
         } else if (!haveScript) {
             options.script = argument;
             haveScript = true;
         } else {
-            error = "only one SCRIPT may be given, not also '" + argument + "'";
+            error = "only one SCRIPT may be given, not also " + quote(argument);
             return std::nullopt;
         }
     }

@@ -7,6 +7,7 @@
 #include <span>
 
 #include "app/numbers.h"
+#include "app/quote.h"
 #include "shell/form.h"
 
 namespace tt {
@@ -23,10 +24,17 @@ struct Property {
 
 namespace {
 
+// A number may be followed by blanks, as at the end of any command; text
+// keeps them.
+std::string_view numberText(std::string_view text) {
+    const std::size_t last = text.find_last_not_of(" \t");
+    return last == std::string_view::npos ? text.substr(0, 0) : text.substr(0, last + 1);
+}
+
 // Text to a field's type; each returns an error message, empty on success.
 std::string assign(Twips& field, std::string_view text) {
     std::string error;
-    if (const auto number = parseNumber<float>(text, error)) field = *number;
+    if (const auto number = parseNumber<float>(numberText(text), error)) field = *number;
     return error;
 }
 
@@ -35,7 +43,7 @@ std::string assign(bool& field, std::string_view text) {
         field = text == "True";
         return {};
     }
-    return "expected True or False, not '" + std::string(text) + "'";
+    return "expected True or False, not " + quote(text);
 }
 
 std::string assign(std::string& field, std::string_view text) {
@@ -82,7 +90,7 @@ std::string writePicture(Game& game, FormObjects& objects, std::uint16_t index,
     } else if (const Picture* picture = game.picture(text)) {
         image.setPicture(picture);
     } else {
-        return "no picture named '" + std::string(text) + "'";
+        return "no picture named " + quote(text);
     }
     return {};
 }
@@ -126,7 +134,7 @@ std::string writeBarValue(Game&, FormObjects& objects, std::uint16_t index,
                           std::string_view text) {
     HScrollBar& bar = objects.scrollBars[index];
     std::string error;
-    if (const auto number = parseNumber<int>(text, error, bar.minimum, bar.maximum))
+    if (const auto number = parseNumber<int>(numberText(text), error, bar.minimum, bar.maximum))
         bar.value = static_cast<Int16>(*number);
     return error;
 }
@@ -154,7 +162,7 @@ constexpr std::array<Property, 2> kTimer{{
      },
      [](Game&, FormObjects& objects, std::uint16_t index, std::string_view text) {
          std::string error;
-         if (const auto interval = parseNumber<int>(text, error, 0, 65535))
+         if (const auto interval = parseNumber<int>(numberText(text), error, 0, 65535))
              objects.timers[index].setInterval(*interval);
          return error;
      }},
@@ -216,7 +224,7 @@ std::string writeVariable(PlayState& vars, const NamedPlayVariable& variable,
                 std::string error;
                 constexpr Int16 lowest = std::numeric_limits<Int16>::min();
                 constexpr Int16 highest = std::numeric_limits<Int16>::max();
-                if (const auto number = parseNumber<int>(text, error, lowest, highest))
+                if (const auto number = parseNumber<int>(numberText(text), error, lowest, highest))
                     field = static_cast<Int16>(*number);
                 return error;
             }
@@ -251,7 +259,7 @@ std::optional<TargetName> TargetName::parse(std::string_view text, std::string& 
     if (firstDot == std::string_view::npos) {
         const NamedPlayVariable* variable = findPlayVariable(text);
         if (!variable) {
-            error = "unknown play variable '" + std::string(text) + "'";
+            error = "unknown play variable " + quote(text);
             return std::nullopt;
         }
         TargetName target(Kind::Variable, FormId::Play, {});
@@ -261,7 +269,7 @@ std::optional<TargetName> TargetName::parse(std::string_view text, std::string& 
     const std::string_view formName = text.substr(0, firstDot);
     const FormDefinition* form = findForm(formName);
     if (!form) {
-        error = "unknown form '" + std::string(formName) + "'";
+        error = "unknown form " + quote(formName);
         return std::nullopt;
     }
     const FormLayout& layout = form->layout;
@@ -270,8 +278,7 @@ std::optional<TargetName> TargetName::parse(std::string_view text, std::string& 
     if (secondDot == std::string_view::npos) {
         if (rest == "State") return TargetName(Kind::FormState, layout.id, rest);
         if (rest == "Width") return TargetName(Kind::FormWidth, layout.id, rest);
-        error = "expected FORM.State, FORM.Width or FORM.OBJECT.PROPERTY, not '" +
-                std::string(text) + "'";
+        error = "expected FORM.State, FORM.Width or FORM.OBJECT.PROPERTY, not " + quote(text);
         return std::nullopt;
     }
     const std::string_view objectName = rest.substr(0, secondDot);
@@ -292,13 +299,11 @@ std::optional<TargetName> TargetName::parse(std::string_view text, std::string& 
             target.menu_ = menu;
         }
     } else {
-        error = "form " + std::string(formName) + " has no object '" + std::string(objectName) +
-                "'";
+        error = "form " + std::string(formName) + " has no object " + quote(objectName);
         return std::nullopt;
     }
     if (target.kind_ == Kind::Property && !target.property_) {
-        error = "'" + std::string(objectName) + "' has no property '" + std::string(propertyName) +
-                "'";
+        error = quote(objectName) + " has no property " + quote(propertyName);
         return std::nullopt;
     }
     return target;

@@ -9,9 +9,20 @@ namespace tt {
 using Twips = float;
 inline constexpr int kTwipsPerPixel = 15;
 
+// No window is wider or taller than this many pixels; a position or size far
+// outside it is held there, so that any float, NaN and infinity included,
+// converts to a pixel that the zoom can still scale without overflowing.
+inline constexpr int kFarthestPixel = 1 << 16;
+
 // The screen pixel a position falls in; an object covers the pixels from its
-// left edge's up to, not including, its right edge's.
-inline int toPixels(Twips twips) { return static_cast<int>(std::floor(twips / kTwipsPerPixel)); }
+// left edge's up to, not including, its right edge's. NaN is the origin.
+inline int toPixels(Twips twips) {
+    const double pixels = std::floor(static_cast<double>(twips) / kTwipsPerPixel);
+    if (!(pixels == pixels)) return 0;
+    if (pixels < -kFarthestPixel) return -kFarthestPixel;
+    if (pixels > kFarthestPixel) return kFarthestPixel;
+    return static_cast<int>(pixels);
+}
 
 // Clock time in microseconds: virtual in the driver and tests, monotonic in
 // the real program.

@@ -1,6 +1,12 @@
 #include "shell/qt/front_end.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "app/quote.h"
 
 #include <iostream>
 #include <memory>
@@ -83,6 +89,28 @@ int runWindows(Game& game, int zoom, const SessionFiles& session, bool gamepads)
     return status;
 }
 
+namespace {
+
+// Writes the whole of `bytes` or nothing: a file is written beside its place
+// and renamed there only once complete. A device or a pipe has no file to
+// replace and is written in place. Returns why it failed, empty on success.
+QString writeWhole(const QString& path, const QByteArray& bytes) {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir()) {
+        QFile device(path);
+        if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+            device.write(bytes) != bytes.size())
+            return device.errorString();
+        return {};
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return file.errorString();
+    return {};
+}
+
+}  // namespace
+
 std::string screenshotForm(const Game& game, FormId form, const std::string& file, int zoom) {
     const std::string name{formDefinition(form).layout.name};
     if (!game.loaded(form)) return name + " is not loaded";
@@ -90,7 +118,14 @@ std::string screenshotForm(const Game& game, FormId form, const std::string& fil
     FormWindow window(game, form, zoom, nullptr);
     window.syncFromGame();
     const QImage picture = window.grabClientArea().toImage();
-    if (!picture.save(QString::fromStdString(file), "PNG")) return "cannot write '" + file + "'";
+    // Encoded in memory first, so that a failed write is reported once,
+    // here, and leaves no half-written picture behind.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "PNG")) return "cannot encode the picture of " + name;
+    const QString problem = writeWhole(QString::fromStdString(file), png);
+    if (!problem.isEmpty()) return "cannot write " + quote(file) + ": " + problem.toStdString();
     return {};
 }
 

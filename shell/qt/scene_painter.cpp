@@ -64,17 +64,23 @@ const QImage& ScenePainter::drawable(const Picture& picture) {
 void ScenePainter::drawLabel(QPainter& painter, const Label& label, std::size_t index) {
     if (label.caption.empty() && !label.opaqueBackground) return;
     const QRect box = pixelRect(label.left, label.top, label.width, label.height);
-    if (box.isEmpty()) return;
-    if (label.opaqueBackground) painter.fillRect(box, backColour_);
+    // Only the part inside the client area is drawn, so a label far larger
+    // than its window costs no more than the window.
+    const QRect shown = box.intersected(frame_.rect());
+    if (shown.isEmpty()) return;
+    if (label.opaqueBackground) painter.fillRect(shown, backColour_);
     if (label.caption.empty()) return;
     // Laying text out is slow next to copying pixels, so a caption is drawn
     // once into a picture of its own and reused until it changes.
     LabelText& text = labelTexts_[index];
-    if (text.image.size() != box.size() || text.caption != label.caption) {
+    if (text.box != box || text.shown != shown || text.caption != label.caption) {
         text.caption = label.caption;
-        text.image = QImage(box.size(), QImage::Format_ARGB32_Premultiplied);
+        text.box = box;
+        text.shown = shown;
+        text.image = QImage(shown.size(), QImage::Format_ARGB32_Premultiplied);
         text.image.fill(Qt::transparent);
         QPainter writer(&text.image);
+        writer.translate(box.topLeft() - shown.topLeft());
         const QFont font = sceneFont(label.font);
         writer.setFont(font);
         writer.setPen(label.colour ? toColour(*label.colour)
@@ -88,7 +94,7 @@ void ScenePainter::drawLabel(QPainter& painter, const Label& label, std::size_t 
         if (label.font.bold && isBitmapFace(font))
             writer.drawText(inside.translated(1, 0), kFlags, caption);
     }
-    painter.drawImage(box.topLeft(), text.image);
+    painter.drawImage(shown.topLeft(), text.image);
 }
 
 // The row from which drawing starts: the topmost opaque picture that covers

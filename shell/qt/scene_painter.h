@@ -49,6 +49,8 @@ private:
     // Each label's caption as last drawn, by label.
     struct LabelText {
         std::string caption;
+        QRect box;    // where the whole label lies
+        QRect shown;  // the part of it inside the client area
         QImage image;
     };
     std::vector<LabelText> labelTexts_;

@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "shell/qt/lost_windows.h"
+
 namespace tt {
 namespace {
 
@@ -38,6 +40,15 @@ bool isInputEvent(QEvent::Type type) {
 
 WindowSet::WindowSet(Game& game, int zoom) : game_(game), zoom_(zoom) {
     qApp->installEventFilter(this);
+    lostWindows_ = std::make_unique<LostWindows>([this](WId native) {
+        for (FormId form : kAllForms) {
+            const FormWindow* shown = window(form);
+            if (!shown || shown->internalWinId() != native) continue;
+            // Handled once the display's event is over.
+            QMetaObject::invokeMethod(this, [this, form] { lostFromOutside(form); },
+                                      Qt::QueuedConnection);
+        }
+    });
 }
 
 WindowSet::~WindowSet() {
@@ -220,6 +231,16 @@ void WindowSet::scroll(ScrollBarRef bar, int value) {
 void WindowSet::closeBox(FormId form) {
     playerInput_.closeBox(form);
     sync();
+}
+
+void WindowSet::lostFromOutside(FormId form) {
+    auto& lost = windows_[static_cast<std::size_t>(form)];
+    if (!lost) return;
+    // The widget outlives its native window only until the event loop is
+    // back, and is never shown again.
+    lost->deleteLater();
+    lost = nullptr;
+    closeBox(form);
 }
 
 }  // namespace tt

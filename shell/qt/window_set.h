@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "shell/game.h"
 #include "shell/qt/form_input.h"
@@ -38,6 +39,10 @@ public:
     void typeText(TextBoxRef box, const QString& text) override;
     void scroll(ScrollBarRef bar, int value) override;
     void closeBox(FormId form) override;
+    // A window destroyed by something other than its close box counts as a
+    // click on its close box; if the game still shows the form, it gets a
+    // new window.
+    void lostFromOutside(FormId form);
 
 protected:
     // Keeps every input away from a window the modal show blocks.
@@ -57,6 +62,7 @@ private:
     std::optional<FormId> activeModal_;
     std::function<void()> ended_;
     bool endReported_ = false;
+    std::unique_ptr<class LostWindows> lostWindows_;
 };
 
 }  // namespace tt

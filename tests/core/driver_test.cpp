@@ -156,6 +156,45 @@ TEST_F(DriverTest, TheStateAPlayArrivesAtChecksItself) {
     }
 }
 
+// What a script file may hold besides commands: a byte-order mark, CRLF line
+// ends, blanks after a number; and what it may not: a carriage return
+// elsewhere, a line of more than 1 MiB. A huge word is quoted cut short.
+TEST_F(DriverTest, ScriptTextIsReadAsEditorsWriteIt) {
+    struct Case {
+        std::string script;
+        int status;
+        std::string out;
+        std::string err;
+    };
+    const std::string longWord(500'000, 'x');
+    const Case cases[] = {
+        {"\xef\xbb\xbfprint Energy\r\nset Energy 5 \r\nprint Energy\n", 0,
+         "Energy=0\nEnergy=5\n", ""},
+        {"set Main.Character.Caption two  \nset Main.Image2.Left 15\t\n"
+         "print Main.Character.Caption Main.Image2.Left\n",
+         0, "Main.Character.Caption=two  \nMain.Image2.Left=15\n", ""},
+        {"print Energy\rprint Energy\n", 2, "", "play.txt:1: a carriage return inside the line\n"},
+        {"print Energy\n\r\n\r\r\n", 2, "Energy=0\n",
+         "play.txt:3: a carriage return inside the line\n"},
+        {"print Energy\n" + std::string((1 << 20) + 1, ' ') + "\n", 2, "Energy=0\n",
+         "play.txt:2: line is longer than 1 MiB\n"},
+        {std::string(1 << 20, ' ') + "\nprint Energy", 0, "Energy=0\n", ""},
+        {"click Main." + longWord + "\n", 2, "",
+         "play.txt:1: form Main has no object '" + std::string(60, 'x') + "...'\n"},
+        {"set Energy " + std::string(100'000, '0') + "32768\n", 2, "",
+         "play.txt:1: number 32768 is outside -32768..32767\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script.substr(0, 60));
+        Game fresh(testing::gamePictures());
+        fresh.start();
+        const ScriptRun run = runScript(fresh, c.script);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, c.err);
+    }
+}
+
 TEST_F(DriverTest, InputToAFormThatIsNotShownIsIgnored) {
     const ScriptRun run = runScript(game, "click Play.mnuSettings\nkey Play 39\nclose Play\n"
                                     "type Say.txtSend hi\nprint Play.State Say.State\n");
@@ -192,6 +231,9 @@ TEST(Options, CommandLine) {
         {{"--headless", "--replay", "session.txt"},
          "--record and --replay are for the windows; --headless runs a recording as its SCRIPT"},
         {{"--record", "a.txt", "--replay", "b.txt"}, "--record and --replay cannot be used together"},
+        // Every error stays one line, whatever the value holds.
+        {{"--zoom", "1\n2"}, "--zoom takes a whole number from 1 to 6, not '1\\n2'"},
+        {{"--fa\r\nst"}, "unknown option '--fa\\r\\nst'"},
     };
     for (const Case& c : cases) {
         std::string error;

@@ -22,6 +22,11 @@ check 2 no-usage "turnip-trek: cannot read script '/nonexistent/script'" --headl
 check 2 no-usage "turnip-trek: cannot write the recording '/nonexistent/session.txt'" --record /nonexistent/session.txt
 check 2 no-usage "turnip-trek: cannot read the recording '/nonexistent/session.txt'" --replay /nonexistent/session.txt
 check 2 usage "turnip-trek: --record and --replay cannot be used together" --record a --replay b
+check 2 no-usage "turnip-trek: cannot read script '/': is a directory" --headless /
+# A value with a line end in it is quoted escaped, so the error stays one line.
+check 2 usage "turnip-trek: --zoom takes a whole number from 1 to 6, not '2\\n3'" --zoom $'2\n3'
+# An endless line is refused at its line number, without reading it all.
+check 2 no-usage "/dev/zero:1: line is longer than 1 MiB" --headless /dev/zero
 "$program" --help | grep -q '^usage: turnip-trek' || { echo "--help shows no usage"; fail=1; }
 "$program" --version | grep -qE '^turnip-trek [0-9]+\.[0-9]+\.[0-9]+$' || { echo "--version"; fail=1; }
 echo 'print Main.State' | "$program" --headless | grep -qx 'Main.State=shown' || { echo "stdin script"; fail=1; }

@@ -3,8 +3,14 @@
 // screenshots, controls included.
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <cmath>
+#include <limits>
 
 #include "level/play_layout.h"
 #include "shell/qt/front_end.h"
@@ -76,6 +82,57 @@ TEST_F(Painting, ALongLineIsCutAtItsLabelsBox) {
     EXPECT_EQ(outsideChanged, 0);
 }
 
+// A label far larger than its window, or far outside it, costs no more than
+// the window, and a caption in such a label is still drawn where it shows.
+TEST_F(Painting, HugeAndFarLabelsAreDrawnClippedToTheWindow) {
+    game.click(FormId::Main, "Command1");
+    game.tick();
+    game[play::YouSay].caption = "WWWW";
+    const QImage plain = screenshot(FormId::Play);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const long before = usage.ru_maxrss;
+    Label& say = game[play::YouSay];
+    say.left = -15;  // one pixel left of the window, so the caption shows
+    say.width = 450000;
+    say.height = 450000;
+    const QImage huge = screenshot(FormId::Play);
+    EXPECT_NE(huge, plain);
+    const float far[] = {1e30f, -1e30f, std::numeric_limits<float>::infinity(),
+                         -std::numeric_limits<float>::infinity(), std::nanf(""), -0.0f};
+    for (float value : far) {
+        SCOPED_TRACE(value);
+        for (float* field : {&say.left, &say.top, &say.width, &say.height}) {
+            const float kept = *field;
+            *field = value;
+            EXPECT_EQ(screenshot(FormId::Play).size(), QSize(255, 158));
+            *field = kept;
+        }
+    }
+    getrusage(RUSAGE_SELF, &usage);
+    EXPECT_LT(usage.ru_maxrss - before, 100 * 1024) << "kilobytes more at the peak";
+}
+
+TEST(TwipsToPixels, AnyFloatGivesAPixelTheZoomCanScale) {
+    const float infinity = std::numeric_limits<float>::infinity();
+    struct Case {
+        float twips;
+        int pixels;
+    };
+    const Case cases[] = {{0, 0}, {14.9f, 0}, {15, 1}, {-1, -1}, {-0.0f, 0},
+                          {1e30f, kFarthestPixel}, {-1e30f, -kFarthestPixel},
+                          {infinity, kFarthestPixel}, {-infinity, -kFarthestPixel},
+                          {std::nanf(""), 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.twips);
+        EXPECT_EQ(toPixels(c.twips), c.pixels);
+    }
+    const Zoom zoom{6, 2.0};
+    const QRect whole = zoom.logicalRect(pixelRect(-1e30f, -1e30f, infinity, infinity));
+    EXPECT_EQ(whole.left(), -kFarthestPixel * 6);  // logical pixels: six per game pixel
+    EXPECT_EQ(whole.right(), kFarthestPixel * 6 - 1);
+}
+
 TEST_F(Painting, ScreenshotsShowTheControls) {
     game.objects(FormId::Settings);
     const QImage shot = screenshot(FormId::Settings);
@@ -94,8 +151,31 @@ TEST_F(Painting, ScreenshotsShowTheControls) {
 TEST_F(Painting, ScreenshotsOfAFormThatIsNotLoadedFail) {
     const std::string error = screenshotForm(game, FormId::Play, "unused.png", 1);
     EXPECT_NE(error.find("not loaded"), std::string::npos);
-    const std::string unwritable = screenshotForm(game, FormId::Main, "/nonexistent/x.png", 1);
-    EXPECT_NE(unwritable, "");
+}
+
+// A failed write is one line naming the file and why, and leaves nothing
+// behind; a good one replaces the file whole.
+TEST_F(Painting, FailedScreenshotWritesSayWhyAndLeaveNoFile) {
+    const QString folder = directory.path();
+    const std::string cases[] = {"/dev/full", folder.toStdString(),
+                                 directory.filePath("no/such/folder.png").toStdString()};
+    for (const std::string& file : cases) {
+        SCOPED_TRACE(file);
+        const std::string error = screenshotForm(game, FormId::Main, file, 1);
+        EXPECT_EQ(error.rfind("cannot write '" + file + "': ", 0), 0u) << error;
+        EXPECT_GT(error.size(), ("cannot write '" + file + "': ").size());
+        EXPECT_EQ(error.find('\n'), std::string::npos);
+    }
+    EXPECT_EQ(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    const QString file = directory.filePath(QStringLiteral("shot.png"));
+    QFile old(file);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(1'000'000, 'x'));
+    old.close();
+    EXPECT_EQ(screenshotForm(game, FormId::Main, file.toStdString(), 1), "");
+    EXPECT_EQ(QImage(file).size(), QSize(379, 250));
+    EXPECT_EQ(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList{QStringLiteral("shot.png")});
 }
 
 struct PaintCounter final : QObject {
