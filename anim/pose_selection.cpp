@@ -9,7 +9,7 @@
 #include "level/play_layout.h"
 #include "shell/characters.h"
 #include "shell/game.h"
-#include "shell/start_layout.h"
+#include "shell/words.h"
 
 namespace tt::anim {
 namespace {
@@ -19,24 +19,26 @@ struct Pose {
     std::string_view suffix;
 };
 
+// Each pose's picture is the character's prefix and a suffix, which is the
+// pose word itself but for the climbing frames.
 constexpr std::array<Pose, 17> kPoses{{
-    {"Right", "Right"},
-    {"WalkRight", "WalkRight"},
-    {"Left", "Left"},
-    {"WalkLeft", "WalkLeft"},
-    {"JumpRight", "JumpRight"},
-    {"JumpLeft", "JumpLeft"},
-    {"LadderPos1", "Climb1"},
-    {"LadderPos2", "Climb2"},
-    {"PullRight", "PullRight"},
-    {"PullLeft", "PullLeft"},
-    {"Lift", "Lift"},
-    {"HoldRight", "HoldRight"},
-    {"HoldLeft", "HoldLeft"},
-    {"HoldMoveRight", "HoldMoveRight"},
-    {"HoldMoveLeft", "HoldMoveLeft"},
-    {"ThrowRight", "ThrowRight"},
-    {"ThrowLeft", "ThrowLeft"},
+    {pose::kStand.right, pose::kStand.right},
+    {pose::kWalk.right, pose::kWalk.right},
+    {pose::kStand.left, pose::kStand.left},
+    {pose::kWalk.left, pose::kWalk.left},
+    {pose::kJump.right, pose::kJump.right},
+    {pose::kJump.left, pose::kJump.left},
+    {pose::kClimb1, "Climb1"},
+    {pose::kClimb2, "Climb2"},
+    {pose::kPull.right, pose::kPull.right},
+    {pose::kPull.left, pose::kPull.left},
+    {pose::kLift, pose::kLift},
+    {pose::kHold.right, pose::kHold.right},
+    {pose::kHold.left, pose::kHold.left},
+    {pose::kHoldMove.right, pose::kHoldMove.right},
+    {pose::kHoldMove.left, pose::kHoldMove.left},
+    {pose::kThrow.right, pose::kThrow.right},
+    {pose::kThrow.left, pose::kThrow.left},
 }};
 
 constexpr ImageRef spriteOf(std::string_view prefix, std::string_view suffix) {
@@ -62,16 +64,15 @@ constexpr SpriteTable kSprites = [] {
 }();
 
 // A caption that names no character shows Ember.
-std::size_t chosenCharacter(const std::string& caption) {
-    for (std::size_t who = 0; who < kCharacters.size(); ++who)
-        if (caption == kCharacters[who].caption) return who;
-    return 0;
+std::size_t chosenRow(Game& game) {
+    const Character* character = chosenCharacter(game);
+    return character ? static_cast<std::size_t>(character - kCharacters.data()) : 0;
 }
 
 }  // namespace
 
 void poseSelectionTick(Game& game) {
-    const std::size_t who = chosenCharacter(game[start::Character].caption);
+    const std::size_t who = chosenRow(game);
     const std::string& pose = game[gx::Pos].caption;
     for (std::size_t row = 0; row < kPoses.size(); ++row) {
         if (pose != kPoses[row].word) continue;

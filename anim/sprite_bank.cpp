@@ -7,7 +7,8 @@
 namespace tt {
 namespace {
 
-constexpr std::array kTicks{TimerHandler{"Constant", anim::poseSelectionTick}};
+constexpr std::array kTicks{TimerHandler{gx::Constant, anim::poseSelectionTick}};
+static_assert(bindsItsOwnHandlers(gx::kLayout, kTicks, {}));
 constexpr FormBehaviour kBehaviour{nullptr, nullptr, kTicks, {}, CloseBox::Unload, false};
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "app/driver.h"
 
-#include <charconv>
-#include <limits>
+#include <array>
 
+#include "app/numbers.h"
 #include "app/values.h"
 
 namespace tt {
@@ -25,20 +25,6 @@ std::string_view firstWord(std::string_view text, std::string_view& rest) {
     }
     rest = text.substr(end + 1);
     return text.substr(0, end);
-}
-
-std::optional<long long> parseCount(std::string_view text, long long highest, std::string& error) {
-    long long number = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (text.empty() || result.ec != std::errc{} || result.ptr != text.data() + text.size()) {
-        error = "bad number '" + std::string(text) + "'";
-        return std::nullopt;
-    }
-    if (number < 0 || number > highest) {
-        error = "number " + std::string(text) + " is outside 0.." + std::to_string(highest);
-        return std::nullopt;
-    }
-    return number;
 }
 
 const FormDefinition* formNamed(std::string_view name, std::string& error) {
@@ -79,12 +65,8 @@ std::optional<ObjectRef<Kind>> refNamed(std::string_view text, std::string_view 
         error = std::string(text) + " is not a " + std::string(kindName);
         return std::nullopt;
     }
-    std::uint16_t index = 0;
-    for (const ObjectSpec& spec : named->form->layout.objects) {
-        if (&spec == named->object) break;
-        if (spec.kind == Kind) ++index;
-    }
-    return ObjectRef<Kind>{named->form->layout.id, index};
+    const FormLayout& layout = named->form->layout;
+    return ObjectRef<Kind>{layout.id, kindIndex(layout.objects, *named->object)};
 }
 
 bool noMoreWords(std::string_view rest, std::string_view usage, std::string& error) {
@@ -92,6 +74,170 @@ bool noMoreWords(std::string_view rest, std::string_view usage, std::string& err
     error = "too many words; usage: " + std::string(usage);
     return false;
 }
+
+// What a command works on.
+struct Session {
+    Game& game;
+    std::ostream& out;
+    const Driver::Screenshot& screenshot;
+};
+
+// Each command takes the rest of its line and returns an error message,
+// empty when the line was good.
+using Command = std::string (*)(Session&, std::string_view rest);
+
+std::string tick(Session& session, std::string_view rest) {
+    const std::string_view count = trimmed(rest);
+    long long ticks = 1;
+    if (!count.empty()) {
+        std::string error;
+        const auto parsed = parseNumber<long long>(count, error, 0, 1'000'000'000);
+        if (!parsed) return error;
+        ticks = *parsed;
+    }
+    for (long long i = 0; i < ticks && !session.game.ended(); ++i) session.game.tick();
+    return {};
+}
+
+// click FORM X Y: a click at a pixel of the form's client area.
+std::string clickAt(Session& session, std::string_view formName, std::string_view rest) {
+    std::string error;
+    std::string_view after;
+    const std::string_view xText = firstWord(trimmed(rest), after);
+    const std::string_view yText = firstWord(trimmed(after), after);
+    if (!noMoreWords(after, "click FORM X Y", error)) return error;
+    const FormDefinition* form = formNamed(formName, error);
+    if (!form) return error;
+    const auto x = parseNumber<int>(xText, error);
+    if (!x) return error;
+    const auto y = parseNumber<int>(yText, error);
+    if (!y) return error;
+    session.game.clickAt(form->layout.id, *x, *y);
+    return {};
+}
+
+std::string click(Session& session, std::string_view rest) {
+    std::string error;
+    std::string_view after;
+    const std::string_view word = firstWord(trimmed(rest), after);
+    if (word.find('.') == std::string_view::npos && !trimmed(after).empty())
+        return clickAt(session, word, after);
+    if (!noMoreWords(after, "click FORM.OBJECT", error)) return error;
+    const auto named = objectNamed(word, error);
+    if (!named) return error;
+    session.game.click(named->form->layout.id, named->name);
+    return {};
+}
+
+std::string key(Session& session, std::string_view rest) {
+    std::string error;
+    std::string_view after;
+    const std::string_view formName = firstWord(trimmed(rest), after);
+    const std::string_view codeText = firstWord(trimmed(after), after);
+    if (!noMoreWords(after, "key FORM CODE", error)) return error;
+    const FormDefinition* form = formNamed(formName, error);
+    if (!form) return error;
+    const auto code = parseNumber<long long>(codeText, error, 0, 255);
+    if (!code) return error;
+    session.game.keyDown(form->layout.id, static_cast<std::int16_t>(*code));
+    return {};
+}
+
+std::string type(Session& session, std::string_view rest) {
+    std::string error;
+    std::string_view after;
+    const std::string_view word = firstWord(rest, after);
+    const auto box = refNamed<ObjectKind::TextBox>(word, "text box", error);
+    if (!box) return error;
+    session.game.typeText(*box, after);
+    return {};
+}
+
+std::string scroll(Session& session, std::string_view rest) {
+    std::string error;
+    std::string_view after;
+    const std::string_view word = firstWord(trimmed(rest), after);
+    const std::string_view valueText = firstWord(trimmed(after), after);
+    if (!noMoreWords(after, "scroll FORM.OBJECT VALUE", error)) return error;
+    const auto bar = refNamed<ObjectKind::HScrollBar>(word, "scroll bar", error);
+    if (!bar) return error;
+    // Any whole number: the bar holds it to its range, as a player's drag.
+    const auto value = parseNumber<int>(valueText, error);
+    if (!value) return error;
+    session.game.scroll(*bar, *value);
+    return {};
+}
+
+std::string close(Session& session, std::string_view rest) {
+    std::string error;
+    std::string_view after;
+    const std::string_view formName = firstWord(trimmed(rest), after);
+    if (!noMoreWords(after, "close FORM", error)) return error;
+    const FormDefinition* form = formNamed(formName, error);
+    if (!form) return error;
+    session.game.closeBox(form->layout.id);
+    return {};
+}
+
+std::string set(Session& session, std::string_view rest) {
+    std::string error;
+    std::string_view after;
+    const std::string_view word = firstWord(rest, after);
+    const auto target = TargetName::parse(word, error);
+    if (!target) return error;
+    if (after.data() == nullptr) return "set needs a value: set TARGET VALUE";
+    return target->write(session.game, after);
+}
+
+std::string print(Session& session, std::string_view rest) {
+    std::string_view words = trimmed(rest);
+    if (words.empty()) return "print needs at least one TARGET";
+    // Every target is checked before anything is printed, so a bad line
+    // prints nothing.
+    std::string lines;
+    while (!words.empty()) {
+        std::string_view after;
+        const std::string_view word = firstWord(words, after);
+        words = trimmed(after);
+        std::string error;
+        const auto target = TargetName::parse(word, error);
+        if (!target) return error;
+        const auto value = target->read(session.game);
+        lines.append(word).append("=").append(value ? formatValue(*value) : "<unloaded>");
+        lines.push_back('\n');
+    }
+    session.out << lines;
+    return {};
+}
+
+std::string screenshot(Session& session, std::string_view rest) {
+    std::string error;
+    std::string_view after;
+    const std::string_view formName = firstWord(trimmed(rest), after);
+    const std::string_view file = trimmed(after);
+    const FormDefinition* form = formNamed(formName, error);
+    if (!form) return error;
+    if (file.empty()) return "screenshot needs a FILE";
+    if (!session.screenshot) return "screenshots are not available in this build";
+    return session.screenshot(session.game, form->layout.id, std::string(file));
+}
+
+struct NamedCommand {
+    std::string_view name;
+    Command run;
+};
+
+constexpr std::array<NamedCommand, 9> kCommands{{
+    {"tick", tick},
+    {"click", click},
+    {"key", key},
+    {"type", type},
+    {"scroll", scroll},
+    {"close", close},
+    {"set", set},
+    {"print", print},
+    {"screenshot", screenshot},
+}};
 
 }  // namespace
 
@@ -123,99 +269,10 @@ bool Driver::runLine(std::string_view line, int lineNumber) {
 }
 
 std::string Driver::execute(std::string_view command, std::string_view rest) {
-    std::string error;
-    std::string_view after;
-    if (command == "tick") {
-        const std::string_view count = trimmed(rest);
-        long long ticks = 1;
-        if (!count.empty()) {
-            const auto parsed = parseCount(count, 1'000'000'000, error);
-            if (!parsed) return error;
-            ticks = *parsed;
-        }
-        for (long long i = 0; i < ticks && !game_.ended(); ++i) game_.tick();
-        return {};
-    }
-    if (command == "click") {
-        const std::string_view word = firstWord(trimmed(rest), after);
-        if (!noMoreWords(after, "click FORM.OBJECT", error)) return error;
-        const auto named = objectNamed(word, error);
-        if (!named) return error;
-        game_.click(named->form->layout.id, named->name);
-        return {};
-    }
-    if (command == "key") {
-        const std::string_view formName = firstWord(trimmed(rest), after);
-        const std::string_view codeText = firstWord(trimmed(after), after);
-        if (!noMoreWords(after, "key FORM CODE", error)) return error;
-        const FormDefinition* form = formNamed(formName, error);
-        if (!form) return error;
-        const auto code = parseCount(codeText, 255, error);
-        if (!code) return error;
-        game_.keyDown(form->layout.id, static_cast<std::int16_t>(*code));
-        return {};
-    }
-    if (command == "type") {
-        const std::string_view word = firstWord(rest, after);
-        const auto box = refNamed<ObjectKind::TextBox>(word, "text box", error);
-        if (!box) return error;
-        game_.typeText(*box, after);
-        return {};
-    }
-    if (command == "scroll") {
-        const std::string_view word = firstWord(trimmed(rest), after);
-        const std::string_view valueText = firstWord(trimmed(after), after);
-        if (!noMoreWords(after, "scroll FORM.OBJECT VALUE", error)) return error;
-        const auto bar = refNamed<ObjectKind::HScrollBar>(word, "scroll bar", error);
-        if (!bar) return error;
-        int value = 0;
-        const auto result =
-            std::from_chars(valueText.data(), valueText.data() + valueText.size(), value);
-        if (valueText.empty() || result.ec != std::errc{} ||
-            result.ptr != valueText.data() + valueText.size())
-            return "bad number '" + std::string(valueText) + "'";
-        game_.scroll(*bar, value);
-        return {};
-    }
-    if (command == "close") {
-        const std::string_view formName = firstWord(trimmed(rest), after);
-        if (!noMoreWords(after, "close FORM", error)) return error;
-        const FormDefinition* form = formNamed(formName, error);
-        if (!form) return error;
-        game_.closeBox(form->layout.id);
-        return {};
-    }
-    if (command == "set") {
-        const std::string_view word = firstWord(rest, after);
-        const auto target = TargetName::parse(word, error);
-        if (!target) return error;
-        if (after.data() == nullptr) return "set needs a value: set TARGET VALUE";
-        return target->write(game_, after);
-    }
-    if (command == "print") {
-        std::string_view words = trimmed(rest);
-        if (words.empty()) return "print needs at least one TARGET";
-        std::string lines;
-        while (!words.empty()) {
-            const std::string_view word = firstWord(words, after);
-            words = trimmed(after);
-            const auto target = TargetName::parse(word, error);
-            if (!target) return error;
-            const auto value = target->read(game_);
-            lines.append(word).append("=").append(value ? formatValue(*value) : "<unloaded>");
-            lines.push_back('\n');
-        }
-        out_ << lines;
-        return {};
-    }
-    if (command == "screenshot") {
-        const std::string_view formName = firstWord(trimmed(rest), after);
-        const std::string_view file = trimmed(after);
-        const FormDefinition* form = formNamed(formName, error);
-        if (!form) return error;
-        if (file.empty()) return "screenshot needs a FILE";
-        if (!screenshot_) return "screenshots are not available in this build";
-        return screenshot_(game_, form->layout.id, std::string(file));
+    for (const NamedCommand& entry : kCommands) {
+        if (entry.name != command) continue;
+        Session session{game_, out_, screenshot_};
+        return entry.run(session, rest);
     }
     return "unknown command '" + std::string(command) + "'";
 }

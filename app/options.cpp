@@ -1,6 +1,6 @@
 #include "app/options.h"
 
-#include <charconv>
+#include "app/numbers.h"
 
 namespace tt {
 
@@ -13,19 +13,6 @@ const char* const kUsage =
     "  --clock-ms N   the clock period in milliseconds, 1 to 20 (default 16)\n"
     "  --zoom N       scale every window by N, 1 to 6 (default 1)\n";
 
-namespace {
-
-std::optional<int> number(const std::string& text, int lowest, int highest) {
-    int value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || result.ec != std::errc{} || result.ptr != text.data() + text.size() ||
-        value < lowest || value > highest)
-        return std::nullopt;
-    return value;
-}
-
-}  // namespace
-
 std::optional<Options> parseOptions(const std::vector<std::string>& arguments, std::string& error) {
     Options options;
     bool haveScript = false;
@@ -37,7 +24,8 @@ std::optional<Options> parseOptions(const std::vector<std::string>& arguments, s
                 return std::nullopt;
             }
             const std::string& text = arguments[++i];
-            auto value = number(text, lowest, highest);
+            std::string why;
+            auto value = parseNumber<int>(text, why, lowest, highest);
             if (!value)
                 error = argument + " takes a whole number from " + std::to_string(lowest) + " to " +
                         std::to_string(highest) + ", not '" + text + "'";

@@ -1,208 +1,186 @@
 #include "app/values.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <limits>
+#include <span>
 
+#include "app/numbers.h"
 #include "shell/form.h"
 
 namespace tt {
+
+// Every property the driver knows is one row: its name, how to read it from a
+// loaded form and how to write it from the text of `set`. An object's (or a
+// timer's) `index` is its place among the form's objects of its kind.
+struct Property {
+    std::string_view name;
+    Value (*read)(const FormObjects& objects, std::uint16_t index);
+    std::string (*write)(Game& game, FormObjects& objects, std::uint16_t index,
+                         std::string_view text);
+};
+
 namespace {
 
-
-bool isOneOf(std::string_view property, std::initializer_list<std::string_view> names) {
-    for (std::string_view name : names)
-        if (property == name) return true;
-    return false;
+// Text to a field's type; each returns an error message, empty on success.
+std::string assign(Twips& field, std::string_view text) {
+    std::string error;
+    if (const auto number = parseNumber<float>(text, error)) field = *number;
+    return error;
 }
 
-bool hasProperty(ObjectKind kind, std::string_view property) {
-    if (isOneOf(property, {"Left", "Top", "Width", "Height", "Visible"})) return true;
-    switch (kind) {
-    case ObjectKind::Image: return property == "Picture";
-    case ObjectKind::Label: return property == "Caption";
-    case ObjectKind::CommandButton: return isOneOf(property, {"Caption", "Enabled"});
-    case ObjectKind::TextBox: return property == "Text";
-    case ObjectKind::HScrollBar: return property == "Value";
+std::string assign(bool& field, std::string_view text) {
+    if (text == "True" || text == "False") {
+        field = text == "True";
+        return {};
     }
-    return false;
+    return "expected True or False, not '" + std::string(text) + "'";
+}
+
+std::string assign(std::string& field, std::string_view text) {
+    field = text;
+    return {};
+}
+
+// A plain field of one kind of object, read and written as it is.
+template <auto Objects, auto Field>
+constexpr Property field(std::string_view name) {
+    return {name,
+            [](const FormObjects& objects, std::uint16_t index) {
+                return Value{(objects.*Objects)[index].*Field};
+            },
+            [](Game&, FormObjects& objects, std::uint16_t index, std::string_view text) {
+                return assign((objects.*Objects)[index].*Field, text);
+            }};
+}
+
+template <std::size_t A, std::size_t B>
+constexpr std::array<Property, A + B> operator+(const std::array<Property, A>& first,
+                                                const std::array<Property, B>& second) {
+    std::array<Property, A + B> both{};
+    for (std::size_t i = 0; i < A; ++i) both[i] = first[i];
+    for (std::size_t i = 0; i < B; ++i) both[A + i] = second[i];
+    return both;
+}
+
+// Where a label or a control stands.
+template <auto Objects>
+constexpr std::array<Property, 5> kPlacement{{
+    field<Objects, &Placement::left>("Left"),
+    field<Objects, &Placement::top>("Top"),
+    field<Objects, &Placement::width>("Width"),
+    field<Objects, &Placement::height>("Height"),
+    field<Objects, &Placement::visible>("Visible"),
+}};
+
+std::string writePicture(Game& game, FormObjects& objects, std::uint16_t index,
+                         std::string_view text) {
+    Image& image = objects.images[index];
+    if (text == "None") {
+        image.setPicture(nullptr);
+    } else if (const Picture* picture = game.picture(text)) {
+        image.setPicture(picture);
+    } else {
+        return "no picture named '" + std::string(text) + "'";
+    }
+    return {};
+}
+
+constexpr std::array<Property, 6> kImage{{
+    field<&FormObjects::images, &Image::left>("Left"),
+    field<&FormObjects::images, &Image::top>("Top"),
+    {"Width", [](const FormObjects& objects, std::uint16_t index) {
+         return Value{objects.images[index].width()};
+     },
+     [](Game&, FormObjects&, std::uint16_t, std::string_view) -> std::string {
+         return "an image's Width follows its picture";
+     }},
+    {"Height", [](const FormObjects& objects, std::uint16_t index) {
+         return Value{objects.images[index].height()};
+     },
+     [](Game&, FormObjects&, std::uint16_t, std::string_view) -> std::string {
+         return "an image's Height follows its picture";
+     }},
+    field<&FormObjects::images, &Image::visible>("Visible"),
+    {"Picture", [](const FormObjects& objects, std::uint16_t index) {
+         return Value{objects.images[index].picture()};
+     },
+     writePicture},
+}};
+
+constexpr auto kLabel = kPlacement<&FormObjects::labels> + std::array<Property, 1>{{
+    field<&FormObjects::labels, &Label::caption>("Caption"),
+}};
+
+constexpr auto kButton = kPlacement<&FormObjects::buttons> + std::array<Property, 2>{{
+    field<&FormObjects::buttons, &CommandButton::caption>("Caption"),
+    field<&FormObjects::buttons, &CommandButton::enabled>("Enabled"),
+}};
+
+constexpr auto kTextBox = kPlacement<&FormObjects::textBoxes> + std::array<Property, 1>{{
+    field<&FormObjects::textBoxes, &TextBox::text>("Text"),
+}};
+
+std::string writeBarValue(Game&, FormObjects& objects, std::uint16_t index,
+                          std::string_view text) {
+    HScrollBar& bar = objects.scrollBars[index];
+    std::string error;
+    if (const auto number = parseNumber<int>(text, error, bar.minimum, bar.maximum))
+        bar.value = static_cast<Int16>(*number);
+    return error;
+}
+
+constexpr auto kScrollBar = kPlacement<&FormObjects::scrollBars> + std::array<Property, 1>{{
+    {"Value", [](const FormObjects& objects, std::uint16_t index) {
+         return Value{int{objects.scrollBars[index].value}};
+     },
+     writeBarValue},
+}};
+
+// A timer's properties go through its setters, which restart its period.
+constexpr std::array<Property, 2> kTimer{{
+    {"Enabled", [](const FormObjects& objects, std::uint16_t index) {
+         return Value{objects.timers[index].enabled()};
+     },
+     [](Game&, FormObjects& objects, std::uint16_t index, std::string_view text) {
+         bool enabled = false;
+         std::string error = assign(enabled, text);
+         if (error.empty()) objects.timers[index].setEnabled(enabled);
+         return error;
+     }},
+    {"Interval", [](const FormObjects& objects, std::uint16_t index) {
+         return Value{objects.timers[index].interval()};
+     },
+     [](Game&, FormObjects& objects, std::uint16_t index, std::string_view text) {
+         std::string error;
+         if (const auto interval = parseNumber<int>(text, error, 0, 65535))
+             objects.timers[index].setInterval(*interval);
+         return error;
+     }},
+}};
+
+std::span<const Property> propertiesOf(ObjectKind kind) {
+    switch (kind) {
+    case ObjectKind::Image: return kImage;
+    case ObjectKind::Label: return kLabel;
+    case ObjectKind::CommandButton: return kButton;
+    case ObjectKind::TextBox: return kTextBox;
+    case ObjectKind::HScrollBar: return kScrollBar;
+    }
+    return {};
+}
+
+const Property* findProperty(std::span<const Property> properties, std::string_view name) {
+    for (const Property& property : properties)
+        if (property.name == name) return &property;
+    return nullptr;
 }
 
 std::string formatFloat(float number) {
     std::array<char, 32> text{};
     const auto result = std::to_chars(text.data(), text.data() + text.size(), number);
     return {text.data(), result.ptr};
-}
-
-// Parsers for the text of `set`; each says what is wrong in `error`.
-std::optional<float> parseFloat(std::string_view text, std::string& error) {
-    float number = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (text.empty() || result.ec != std::errc{} || result.ptr != text.data() + text.size() ||
-        !std::isfinite(number)) {
-        error = "bad number '" + std::string(text) + "'";
-        return std::nullopt;
-    }
-    return number;
-}
-
-std::optional<int> parseInt(std::string_view text, int lowest, int highest, std::string& error) {
-    int number = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (text.empty() || result.ec != std::errc{} || result.ptr != text.data() + text.size()) {
-        error = "bad number '" + std::string(text) + "'";
-        return std::nullopt;
-    }
-    if (number < lowest || number > highest) {
-        error = "number " + std::string(text) + " is outside " + std::to_string(lowest) + ".." +
-                std::to_string(highest);
-        return std::nullopt;
-    }
-    return number;
-}
-
-std::optional<bool> parseBool(std::string_view text, std::string& error) {
-    if (text == "True") return true;
-    if (text == "False") return false;
-    error = "expected True or False, not '" + std::string(text) + "'";
-    return std::nullopt;
-}
-
-constexpr int kInt16Min = std::numeric_limits<Int16>::min();
-constexpr int kInt16Max = std::numeric_limits<Int16>::max();
-
-// The geometry every drawn object shares.
-template <typename Object>
-std::optional<Value> readGeometry(const Object& object, std::string_view property) {
-    if (property == "Left") return Value{object.left};
-    if (property == "Top") return Value{object.top};
-    if (property == "Visible") return Value{object.visible};
-    if constexpr (std::is_same_v<Object, Image>) {
-        if (property == "Width") return Value{object.width()};
-        if (property == "Height") return Value{object.height()};
-    } else {
-        if (property == "Width") return Value{object.width};
-        if (property == "Height") return Value{object.height};
-    }
-    return std::nullopt;
-}
-
-template <typename Object>
-bool writeGeometry(Object& object, std::string_view property, std::string_view text,
-                   std::string& error) {
-    if (property == "Visible") {
-        if (auto flag = parseBool(text, error)) object.visible = *flag;
-        return true;
-    }
-    float* field = nullptr;
-    if (property == "Left") field = &object.left;
-    if (property == "Top") field = &object.top;
-    if constexpr (std::is_same_v<Object, Image>) {
-        if (property == "Width" || property == "Height") {
-            error = "an image's " + std::string(property) + " follows its picture";
-            return true;
-        }
-    } else {
-        if (property == "Width") field = &object.width;
-        if (property == "Height") field = &object.height;
-    }
-    if (!field) return false;
-    if (auto number = parseFloat(text, error)) *field = *number;
-    return true;
-}
-
-std::optional<Value> readObject(const FormObjects& objects, const TargetName& target) {
-    const std::string_view property = target.property;
-    switch (target.objectKind) {
-    case ObjectKind::Image: {
-        const Image& image = objects.images[target.index];
-        if (property == "Picture") return Value{image.picture()};
-        return readGeometry(image, property);
-    }
-    case ObjectKind::Label: {
-        const Label& label = objects.labels[target.index];
-        if (property == "Caption") return Value{label.caption};
-        return readGeometry(label, property);
-    }
-    case ObjectKind::CommandButton: {
-        const CommandButton& button = objects.buttons[target.index];
-        if (property == "Caption") return Value{button.caption};
-        if (property == "Enabled") return Value{button.enabled};
-        return readGeometry(button, property);
-    }
-    case ObjectKind::TextBox: {
-        const TextBox& box = objects.textBoxes[target.index];
-        if (property == "Text") return Value{box.text};
-        return readGeometry(box, property);
-    }
-    case ObjectKind::HScrollBar: {
-        const HScrollBar& bar = objects.scrollBars[target.index];
-        if (property == "Value") return Value{int{bar.value}};
-        return readGeometry(bar, property);
-    }
-    }
-    return std::nullopt;
-}
-
-std::string writeObject(Game& game, FormObjects& objects, const TargetName& target,
-                        std::string_view text) {
-    std::string error;
-    const std::string_view property = target.property;
-    switch (target.objectKind) {
-    case ObjectKind::Image: {
-        Image& image = objects.images[target.index];
-        if (property == "Picture") {
-            if (text == "None") {
-                image.setPicture(nullptr);
-            } else if (const Picture* picture = game.picture(text)) {
-                image.setPicture(picture);
-            } else {
-                error = "no picture named '" + std::string(text) + "'";
-            }
-            return error;
-        }
-        writeGeometry(image, property, text, error);
-        return error;
-    }
-    case ObjectKind::Label: {
-        Label& label = objects.labels[target.index];
-        if (property == "Caption")
-            label.caption = text;
-        else
-            writeGeometry(label, property, text, error);
-        return error;
-    }
-    case ObjectKind::CommandButton: {
-        CommandButton& button = objects.buttons[target.index];
-        if (property == "Caption")
-            button.caption = text;
-        else if (property == "Enabled") {
-            if (auto flag = parseBool(text, error)) button.enabled = *flag;
-        } else
-            writeGeometry(button, property, text, error);
-        return error;
-    }
-    case ObjectKind::TextBox: {
-        TextBox& box = objects.textBoxes[target.index];
-        if (property == "Text")
-            box.text = text;
-        else
-            writeGeometry(box, property, text, error);
-        return error;
-    }
-    case ObjectKind::HScrollBar: {
-        HScrollBar& bar = objects.scrollBars[target.index];
-        if (property == "Value") {
-            if (auto number = parseInt(text, bar.minimum, bar.maximum, error))
-                bar.value = static_cast<Int16>(*number);
-        } else {
-            writeGeometry(bar, property, text, error);
-        }
-        return error;
-    }
-    }
-    return error;
 }
 
 Value readVariable(const PlayState& vars, const NamedPlayVariable& variable) {
@@ -222,33 +200,28 @@ Value readVariable(const PlayState& vars, const NamedPlayVariable& variable) {
 
 std::string writeVariable(PlayState& vars, const NamedPlayVariable& variable,
                           std::string_view text) {
-    std::string error;
-    std::visit(
-        [&](auto member) {
+    return std::visit(
+        [&](auto member) -> std::string {
             auto& field = vars.*member;
             using Field = std::decay_t<decltype(field)>;
             if constexpr (std::is_same_v<Field, std::string>) {
-                field = text;
-            } else if constexpr (std::is_same_v<Field, Int16>) {
-                if (auto number = parseInt(text, kInt16Min, kInt16Max, error))
+                return assign(field, text);
+            } else {
+                if constexpr (!std::is_same_v<Field, Int16>) {
+                    if (text == "Empty") {
+                        field.reset();
+                        return {};
+                    }
+                }
+                std::string error;
+                constexpr Int16 lowest = std::numeric_limits<Int16>::min();
+                constexpr Int16 highest = std::numeric_limits<Int16>::max();
+                if (const auto number = parseNumber<int>(text, error, lowest, highest))
                     field = static_cast<Int16>(*number);
-            } else if (text == "Empty") {
-                field.reset();
-            } else if (auto number = parseInt(text, kInt16Min, kInt16Max, error)) {
-                field = static_cast<Int16>(*number);
+                return error;
             }
         },
         variable.member);
-    return error;
-}
-
-std::uint16_t kindIndexOf(const FormLayout& layout, const ObjectSpec& spec) {
-    std::uint16_t index = 0;
-    for (const ObjectSpec& other : layout.objects) {
-        if (&other == &spec) break;
-        if (other.kind == spec.kind) ++index;
-    }
-    return index;
 }
 
 }  // namespace
@@ -281,7 +254,9 @@ std::optional<TargetName> TargetName::parse(std::string_view text, std::string& 
             error = "unknown play variable '" + std::string(text) + "'";
             return std::nullopt;
         }
-        return TargetName{Kind::Variable, FormId::Play, {}, 0, {}, variable->name};
+        TargetName target(Kind::Variable, FormId::Play, {});
+        target.variable_ = variable;
+        return target;
     }
     const std::string_view formName = text.substr(0, firstDot);
     const FormDefinition* form = findForm(formName);
@@ -293,85 +268,74 @@ std::optional<TargetName> TargetName::parse(std::string_view text, std::string& 
     const std::string_view rest = text.substr(firstDot + 1);
     const std::size_t secondDot = rest.find('.');
     if (secondDot == std::string_view::npos) {
-        if (rest == "State") return TargetName{Kind::FormState, layout.id, {}, 0, rest, {}};
-        if (rest == "Width") return TargetName{Kind::FormWidth, layout.id, {}, 0, rest, {}};
+        if (rest == "State") return TargetName(Kind::FormState, layout.id, rest);
+        if (rest == "Width") return TargetName(Kind::FormWidth, layout.id, rest);
         error = "expected FORM.State, FORM.Width or FORM.OBJECT.PROPERTY, not '" +
                 std::string(text) + "'";
         return std::nullopt;
     }
     const std::string_view objectName = rest.substr(0, secondDot);
-    const std::string_view property = rest.substr(secondDot + 1);
-    auto unknownProperty = [&] {
-        std::string message(1, '\'');
-        message.append(objectName).append("' has no property '").append(property) += '\'';
-        error = std::move(message);
-        return std::nullopt;
-    };
+    const std::string_view propertyName = rest.substr(secondDot + 1);
+    TargetName target(Kind::Property, layout.id, propertyName);
     if (const ObjectSpec* spec = findObject(layout, objectName)) {
-        if (!hasProperty(spec->kind, property)) return unknownProperty();
-        return TargetName{Kind::Object, layout.id, spec->kind, kindIndexOf(layout, *spec),
-                          property, spec->name};
+        target.property_ = findProperty(propertiesOf(spec->kind), propertyName);
+        target.index_ = kindIndex(layout.objects, *spec);
+    } else if (const auto timer = std::find_if(
+                   layout.timers.begin(), layout.timers.end(),
+                   [&](const TimerSpec& spec) { return spec.name == objectName; });
+               timer != layout.timers.end()) {
+        target.property_ = findProperty(kTimer, propertyName);
+        target.index_ = static_cast<std::uint16_t>(timer - layout.timers.begin());
+    } else if (const MenuSpec* menu = findMenu(layout, objectName)) {
+        if (propertyName == "Caption") {
+            target.kind_ = Kind::Menu;
+            target.menu_ = menu;
+        }
+    } else {
+        error = "form " + std::string(formName) + " has no object '" + std::string(objectName) +
+                "'";
+        return std::nullopt;
     }
-    for (std::uint16_t i = 0; i < layout.timers.size(); ++i) {
-        if (layout.timers[i].name != objectName) continue;
-        if (property != "Enabled" && property != "Interval") return unknownProperty();
-        return TargetName{Kind::Timer, layout.id, {}, i, property, layout.timers[i].name};
+    if (target.kind_ == Kind::Property && !target.property_) {
+        error = "'" + std::string(objectName) + "' has no property '" + std::string(propertyName) +
+                "'";
+        return std::nullopt;
     }
-    if (const MenuSpec* menu = findMenu(layout, objectName)) {
-        if (property != "Caption") return unknownProperty();
-        return TargetName{Kind::Menu, layout.id, {}, 0, property, menu->name};
-    }
-    error = "form " + std::string(formName) + " has no object '" + std::string(objectName) + "'";
-    return std::nullopt;
+    return target;
 }
 
 std::optional<Value> TargetName::read(const Game& game) const {
-    switch (kind) {
+    switch (kind_) {
     case Kind::FormState: {
         static constexpr std::array<const char*, 3> kStates{"unloaded", "hidden", "shown"};
-        return Value{std::string(kStates[static_cast<std::size_t>(game.state(form))])};
+        return Value{std::string(kStates[static_cast<std::size_t>(game.state(form_))])};
     }
-    case Kind::FormWidth: return Value{game.outerWidth(form)};
-    case Kind::Variable: return readVariable(game.vars(), *findPlayVariable(name));
+    case Kind::FormWidth: return Value{game.outerWidth(form_)};
+    case Kind::Variable: return readVariable(game.vars(), *variable_);
     case Kind::Menu:
-        if (!game.loaded(form)) return std::nullopt;
-        return Value{std::string(findMenu(formDefinition(form).layout, name)->caption)};
-    case Kind::Timer: {
-        const FormObjects* objects = game.loaded(form);
+        if (!game.loaded(form_)) return std::nullopt;
+        return Value{std::string(menu_->caption)};
+    case Kind::Property: {
+        const FormObjects* objects = game.loaded(form_);
         if (!objects) return std::nullopt;
-        const Timer& timer = objects->timers[index];
-        if (property == "Enabled") return Value{timer.enabled()};
-        return Value{timer.interval()};
-    }
-    case Kind::Object: {
-        const FormObjects* objects = game.loaded(form);
-        if (!objects) return std::nullopt;
-        return readObject(*objects, *this);
+        return property_->read(*objects, index_);
     }
     }
     return std::nullopt;
 }
 
 std::string TargetName::write(Game& game, std::string_view text) const {
-    switch (kind) {
+    switch (kind_) {
     case Kind::FormState:
     case Kind::FormWidth:
-    case Kind::Menu: return std::string(property) + " cannot be set";
-    case Kind::Variable: return writeVariable(game.vars(), *findPlayVariable(name), text);
-    case Kind::Timer:
-    case Kind::Object: break;
+    case Kind::Menu: return std::string(propertyName_) + " cannot be set";
+    case Kind::Variable: return writeVariable(game.vars(), *variable_, text);
+    case Kind::Property: break;
     }
-    FormObjects* objects = game.loaded(form);
-    if (!objects) return "form " + std::string(formDefinition(form).layout.name) + " is not loaded";
-    if (kind == Kind::Object) return writeObject(game, *objects, *this, text);
-    std::string error;
-    Timer& timer = objects->timers[index];
-    if (property == "Enabled") {
-        if (auto flag = parseBool(text, error)) timer.setEnabled(*flag);
-    } else if (auto number = parseInt(text, 0, 65535, error)) {
-        timer.setInterval(*number);
-    }
-    return error;
+    FormObjects* objects = game.loaded(form_);
+    if (!objects)
+        return "form " + std::string(formDefinition(form_).layout.name) + " is not loaded";
+    return property_->write(game, *objects, index_, text);
 }
 
 }  // namespace tt

@@ -4,6 +4,7 @@
 // `set` do: `Play.You.Top`, `Play.State`, `Play.Width` or a play variable.
 // Nothing here loads a form.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,7 +21,8 @@ using Value = std::variant<Empty, bool, int, float, std::string, const Picture*>
 // strings as they are, a picture by its name or None, an empty variant Empty.
 std::string formatValue(const Value& value);
 
-struct Target;  // a resolved name
+// How one property of one kind of object (or of a timer) is read and written.
+struct Property;
 
 class TargetName {
 public:
@@ -31,13 +33,18 @@ public:
     // Writes a value given as text; returns an error message, empty on success.
     std::string write(Game& game, std::string_view text) const;
 
-    enum class Kind { FormState, FormWidth, Variable, Object, Timer, Menu };
-    Kind kind;
-    FormId form{};
-    ObjectKind objectKind{};
-    std::uint16_t index = 0;  // among the form's objects of that kind, or timers
-    std::string_view property;
-    std::string_view name;  // object, timer, menu or variable name
+private:
+    enum class Kind { FormState, FormWidth, Variable, Property, Menu };
+    TargetName(Kind kind, FormId form, std::string_view propertyName)
+        : kind_(kind), form_(form), propertyName_(propertyName) {}
+
+    Kind kind_;
+    FormId form_;
+    std::string_view propertyName_;
+    const Property* property_ = nullptr;           // Kind::Property
+    std::uint16_t index_ = 0;                      // among the objects of its kind, or the timers
+    const NamedPlayVariable* variable_ = nullptr;  // Kind::Variable
+    const MenuSpec* menu_ = nullptr;               // Kind::Menu
 };
 
 }  // namespace tt

@@ -103,7 +103,7 @@ read -r _ zoom4_rss <"$work/zoom4.cpu"
 echo "window_bench: playing 10 s at zoom 4, repainting only what changed ..."
 play 4 "$work/zoom4-changes.txt" 10 "$work/changes.cpu" 0
 
-/usr/bin/python3 - "$work/zoom1.txt" "$work/zoom4.txt" "$work/zoom4-changes.txt" "$period_ms" "$game_cpu" "$bare_cpu" \
+"${TT_PYTHON:-/usr/bin/python3}" - "$work/zoom1.txt" "$work/zoom4.txt" "$work/zoom4-changes.txt" "$period_ms" "$game_cpu" "$bare_cpu" \
   "$game_rss" "$bare_rss" "$zoom4_rss" "$(getconf CLK_TCK)" "$seconds" <<'PYTHON'
 import sys
 

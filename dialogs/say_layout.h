@@ -21,5 +21,7 @@ inline constexpr FormLayout kLayout{
     FormId::Say, "Say", "Say Window", 3885, 315, std::nullopt, "", kObjects, {}, {}, kFocusOrder};
 
 inline constexpr TextBoxRef txtSend = objectRef<ObjectKind::TextBox>(FormId::Say, kObjects, "txtSend");
+inline constexpr ButtonRef cmdSay =
+    objectRef<ObjectKind::CommandButton>(FormId::Say, kObjects, "cmdSay");
 
 }  // namespace tt::say

@@ -17,7 +17,8 @@ void sayClick(Game& game) { game[play::YouSay].caption = game[say::txtSend].text
 namespace tt {
 namespace {
 
-constexpr std::array kClicks{ClickHandler{"cmdSay", dialogs::sayClick}};
+constexpr std::array kClicks{ClickHandler{say::cmdSay, dialogs::sayClick}};
+static_assert(bindsItsOwnHandlers(say::kLayout, {}, kClicks));
 // The say window exists to be typed into during play, so the play field's
 // modal show does not block it.
 constexpr FormBehaviour kBehaviour{nullptr, nullptr, {}, kClicks, CloseBox::Unload, true};

@@ -27,8 +27,9 @@ void speedCaptionTick(Game& game) {
 namespace tt {
 namespace {
 
-constexpr std::array kTicks{TimerHandler{"Constant", dialogs::speedCaptionTick}};
-constexpr std::array kClicks{ClickHandler{"cmdOK", dialogs::okClick}};
+constexpr std::array kTicks{TimerHandler{settings::Constant, dialogs::speedCaptionTick}};
+constexpr std::array kClicks{ClickHandler{settings::cmdOK, dialogs::okClick}};
+static_assert(bindsItsOwnHandlers(settings::kLayout, kTicks, kClicks));
 constexpr FormBehaviour kBehaviour{nullptr, nullptr, kTicks, kClicks, CloseBox::Unload, false};
 
 }  // namespace

@@ -24,5 +24,8 @@ void startWalkLeft(Game& game);
 void startWalkRight(Game& game);
 void startJump(Game& game);
 void climbLadderUp(Game& game);
+// A climber or a hero with nothing under it falls: the jump timer takes it
+// down from the top of the arc.
+void startFall(Game& game);
 
 }  // namespace tt::hero

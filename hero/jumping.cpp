@@ -4,23 +4,18 @@
 // the ground; the logs, the hill and the enemy catch the hero in the
 // detection.
 
-#include <string_view>
-
-#include "anim/sprite_bank_layout.h"
+#include "anim/poses.h"
 #include "hero/hero_handlers.h"
 #include "hero/play_field.h"
+#include "level/field_geometry.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
 
 namespace tt::hero {
 namespace {
 
-using namespace std::string_view_literals;
-
 constexpr Twips kJumpMove = 80;
-constexpr Int16 kTopOfArc = 10;
-constexpr Twips kFloor = 350;     // above the ground's top: passing it lands
-constexpr Twips kStanding = 400;  // above the ground's top, less HeightOffset
+constexpr Twips kFloor = 350;  // above the ground's top: passing it lands
 
 }  // namespace
 
@@ -29,27 +24,30 @@ void jumpTick(Game& game) {
     if (field[play::Pick].enabled()) return;  // hang in the air while pulling
     PlayState& vars = game.vars();
     Image& you = field[play::You];
-    const std::string& way = field[play::Way].caption;
-    std::string& pos = game[gx::Pos].caption;
+    const Facing way = facingOf(field[play::Way].caption);
     field[play::Dectection].setEnabled(true);
     vars.OnEnemy = 0;
-    if (vars.JumpStep == 0 && way == "Right"sv) pos = "JumpRight"sv;
-    if (vars.JumpStep == 0 && way == "Left"sv) pos = "JumpLeft"sv;
+    if (vars.JumpStep == 0) setPose(game, pose::kJump, way);
     countUp(vars.JumpStep);
-    if (vars.JumpStep < kTopOfArc) you.top -= kJumpMove;
-    if (vars.JumpStep > kTopOfArc) {
+    if (vars.JumpStep < geometry::kTopOfArc) you.top -= kJumpMove;
+    if (vars.JumpStep > geometry::kTopOfArc) {
         you.top += kJumpMove;
-        if (way == "Right"sv) pos = "JumpRight"sv;
-        if (way == "Left"sv) pos = "JumpLeft"sv;
+        setPose(game, pose::kJump, way);
     }
     const Twips ground = field[play::Ground].top;
     if (you.top > ground - kFloor) {
-        you.top = ground - kStanding - vars.HeightOffset;
-        if (way == "Right"sv) pos = "Right"sv;
-        if (way == "Left"sv) pos = "Left"sv;
+        you.top = ground - geometry::kStanding - vars.HeightOffset;
+        setPose(game, pose::kStand, way);
         vars.JumpStep = 0;
         field[play::Jump].setEnabled(false);
     }
+}
+
+void startFall(Game& game) {
+    PlayState& vars = game.vars();
+    vars.ClimbStep = 0;
+    vars.JumpStep = geometry::kFallStart;
+    game[play::Jump].setEnabled(true);
 }
 
 }  // namespace tt::hero

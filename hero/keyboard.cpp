@@ -2,8 +2,9 @@
 // carries the action out; the climbing keys move the hero themselves, one
 // step per key event, auto-repeats included.
 
-#include "anim/sprite_bank_layout.h"
+#include "anim/poses.h"
 #include "hero/hero_handlers.h"
+#include "level/field_geometry.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
 
@@ -21,7 +22,6 @@ enum Key : std::int16_t {
 
 constexpr Twips kClimbStep = 100;
 constexpr Twips kLadderReach = 200;      // either side of a ladder's Left
-constexpr Twips kGroundLevel = 500;      // above the ground's top
 constexpr Twips kPlantReachAbove = 400;  // the hero's Top over a plant's Top
 constexpr Twips kPlantReachBelow = 120;
 constexpr Twips kPlantReachSide = 100;
@@ -36,8 +36,8 @@ void climbFrame(Game& game) {
     PlayState& vars = game.vars();
     countUp(vars.ClimbStep);
     if (vars.ClimbStep == 3) vars.ClimbStep = 1;
-    if (vars.ClimbStep == 1) game[gx::Pos].caption = "LadderPos1";
-    if (vars.ClimbStep == 2) game[gx::Pos].caption = "LadderPos2";
+    if (vars.ClimbStep == 1) setPose(game, pose::kClimb1);
+    if (vars.ClimbStep == 2) setPose(game, pose::kClimb2);
 }
 
 // Catching hold of a ladder ends any jump or fall where the hero is.
@@ -59,15 +59,10 @@ void upArrow(Game& game) {
 void downArrow(Game& game) {
     PlayState& vars = game.vars();
     game[play::Jump].setEnabled(false);
-    const bool atGroundLevel = game[play::You].top > game[play::Ground].top - kGroundLevel;
-    const std::string& way = game[play::Way].caption;
-    if (atGroundLevel && way == "Right") {
-        game[gx::Pos].caption = "Right";
-        vars.ClimbStep = 0;
-        return;
-    }
-    if (atGroundLevel && way == "Left") {
-        game[gx::Pos].caption = "Left";
+    const bool atGroundLevel = game[play::You].top > game[play::Ground].top - geometry::kGroundLevel;
+    const Facing way = facing(game);
+    if (atGroundLevel && way != Facing::Neither) {
+        setPose(game, pose::kStand, way);
         vars.ClimbStep = 0;
         return;
     }

@@ -1,11 +1,10 @@
 // Loading the play field and the level start that follows on its first tick.
 
-#include "anim/sprite_bank_layout.h"
+#include "anim/poses.h"
 #include "hero/hero_handlers.h"
 #include "level/play_layout.h"
 #include "shell/characters.h"
 #include "shell/game.h"
-#include "shell/start_layout.h"
 
 namespace tt::hero {
 
@@ -20,11 +19,10 @@ void levelStartTick(Game& game) {
     game[play::background].left = 0;
     vars.WalkStep = 0;
     vars.JumpStep = 0;
-    game[gx::Pos].caption = "Right";
-    for (const Character& character : kCharacters) {
-        if (game[start::Character].caption != character.caption) continue;
-        game[play::You].top = game[play::Ground].top - character.startDistance;
-        vars.HeightOffset = character.heightOffset;
+    setPose(game, pose::kStand.right);
+    if (const Character* character = chosenCharacter(game)) {
+        game[play::You].top = game[play::Ground].top - character->startDistance;
+        vars.HeightOffset = character->heightOffset;
     }
     // All four markers take the full picture that the lowest one shows.
     game[play::X1].setPicture(game[play::X4].picture());

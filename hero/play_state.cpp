@@ -27,8 +27,6 @@ constexpr std::array<NamedPlayVariable, 17> kVariables{{
 
 }  // namespace
 
-std::span<const NamedPlayVariable> playVariables() { return kVariables; }
-
 const NamedPlayVariable* findPlayVariable(std::string_view name) {
     for (const NamedPlayVariable& variable : kVariables)
         if (variable.name == name) return &variable;

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -55,7 +54,6 @@ struct NamedPlayVariable {
     std::string_view name;
     PlayVariable member;
 };
-std::span<const NamedPlayVariable> playVariables();
 const NamedPlayVariable* findPlayVariable(std::string_view name);
 
 }  // namespace tt

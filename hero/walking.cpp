@@ -2,7 +2,7 @@
 // 80 on the third. Walking never looks at the terrain; the walls and the
 // falls off an edge belong to the world rules.
 
-#include "anim/sprite_bank_layout.h"
+#include "anim/poses.h"
 #include "hero/hero_handlers.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
@@ -12,18 +12,12 @@ namespace {
 
 struct Direction {
     TimerRef timer;
-    const char* way;
+    Facing way;
     Twips sign;
-    const char* walking;
-    const char* walkingLoaded;
-    const char* standing;
-    const char* standingLoaded;
 };
 
-constexpr Direction kRight{play::WalkRight, "Right", 1, "WalkRight", "HoldMoveRight", "Right",
-                           "HoldRight"};
-constexpr Direction kLeft{play::WalkLeft, "Left", -1, "WalkLeft", "HoldMoveLeft", "Left",
-                          "HoldLeft"};
+constexpr Direction kRight{play::WalkRight, Facing::Right, 1};
+constexpr Direction kLeft{play::WalkLeft, Facing::Left, -1};
 
 constexpr Twips kFirstMove = 150;
 constexpr Twips kLastMove = 80;
@@ -34,26 +28,22 @@ constexpr Int16 kTicksPerStep = 3;
 void walkTick(Game& game, const Direction& direction) {
     if (game[play::Pick].enabled()) return;  // the step waits for the pull
     PlayState& vars = game.vars();
-    game[play::Way].caption = direction.way;
+    game[play::Way].caption = direction.way == Facing::Right ? way::kRight : way::kLeft;
     vars.OnEnemy = 0;
     if (vars.WalkStep == 0) game[play::You].left += direction.sign * kFirstMove;
     // In the air the jump pose stays: the step only steers.
     if (vars.Holding == 0 && vars.WalkStep == 0 && !game[play::Jump].enabled())
-        game[gx::Pos].caption = direction.walking;
+        setPose(game, pose::kWalk, direction.way);
     if (vars.Holding == 1 && vars.WalkStep == 0 && !game[play::Jump].enabled())
-        game[gx::Pos].caption = direction.walkingLoaded;
+        setPose(game, pose::kHoldMove, direction.way);
     // A climber steps off the ladder by falling.
-    if (vars.ClimbStep > 0) {
-        vars.ClimbStep = 0;
-        vars.JumpStep = 11;
-        game[play::Jump].setEnabled(true);
-    }
+    if (vars.ClimbStep > 0) startFall(game);
     countUp(vars.WalkStep);
     if (vars.WalkStep != kTicksPerStep) return;
     if (vars.Holding == 0 && !game[play::Jump].enabled())
-        game[gx::Pos].caption = direction.standing;
+        setPose(game, pose::kStand, direction.way);
     if (vars.Holding == 1 && !game[play::Jump].enabled())
-        game[gx::Pos].caption = direction.standingLoaded;
+        setPose(game, pose::kHold, direction.way);
     game[play::You].left += direction.sign * kLastMove;
     vars.WalkStep = 0;
     game[direction.timer].setEnabled(false);

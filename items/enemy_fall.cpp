@@ -3,8 +3,10 @@
 // catches it on the logs and the hill.
 
 #include "items/item_handlers.h"
+#include "level/field_geometry.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
+#include "shell/words.h"
 
 namespace tt::items {
 namespace {
@@ -21,17 +23,18 @@ void enemyFallTick(Game& game) {
     // Held at its bound: a falling enemy carried for ever keeps counting, and
     // only whether the count is past the hover matters.
     countUp(vars.FallStep);
-    if (vars.EnemyWay == "Right" && vars.FallStep > kHoverTicks) {
+    const Facing way = facingOf(vars.EnemyWay);
+    if (way == Facing::Right && vars.FallStep > kHoverTicks) {
         enemy.top = enemy.top + kDrop;
         enemy.left = enemy.left + kDrift;
     }
-    if (vars.EnemyWay == "Left" && vars.FallStep > kHoverTicks) {
+    if (way == Facing::Left && vars.FallStep > kHoverTicks) {
         enemy.top = enemy.top + kDrop;
         enemy.left = enemy.left - kDrift;
     }
     const Twips ground = game[play::Ground].top;
-    if (enemy.top > ground - 150) {
-        enemy.top = ground - 240;  // its 240 twips stand on the ground's top edge
+    if (enemy.top > ground - geometry::kEnemyLanding) {
+        enemy.top = ground - geometry::kEnemyHeight;  // its feet on the ground's top edge
         vars.FallStep = 0;
         game[play::En1Fall].setEnabled(false);
     }

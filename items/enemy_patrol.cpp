@@ -3,23 +3,20 @@
 // that end a fall and the support test that starts one. Every test reads
 // the places that the earlier steps of the same tick have just written.
 
-#include <string_view>
-
 #include "anim/sprite_bank_layout.h"
 #include "hero/play_field.h"
 #include "items/item_handlers.h"
+#include "level/field_geometry.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
+#include "shell/words.h"
 
 namespace tt::items {
 namespace {
 
-using namespace std::string_view_literals;
+using namespace geometry;
 
-constexpr Twips kLeftWall = 300;
-constexpr Twips kRightWallInset = 500;  // from the field's outer width
 constexpr Twips kWalk = 10;
-constexpr Twips kKnockBack = 300;
 
 // One tick's view of the enemy and what it meets.
 struct Patrol {
@@ -32,56 +29,58 @@ struct Patrol {
         : game(g), field(g), vars(g.vars()), enemy(field[play::Enemy1]) {}
 
     bool free() const { return vars.EnemyHeld == 0 && vars.EnemyLift == 0; }
-    bool facing(std::string_view way) const { return vars.EnemyWay == way; }
+    bool facing(Facing way) const { return facingOf(vars.EnemyWay) == way; }
     void show(ImageRef sprite) { enemy.setPicture(game[sprite].picture()); }
 
     bool over(const Image& surface) const {
-        return surface.left - 100 < enemy.left && enemy.left < surface.left + surface.width();
+        return surface.left - kEnemyOverhang < enemy.left &&
+               enemy.left < surface.left + surface.width();
     }
     bool standsOn(const Image& surface) const {
-        return over(surface) && surface.top - 500 < enemy.top && enemy.top < surface.top - 180;
+        return over(surface) && surface.top - kEnemySupportHigh < enemy.top &&
+               enemy.top < surface.top - kEnemySupportLow;
     }
 
     void keepInsideWalls() {
         if (enemy.left < kLeftWall) {
             enemy.left = kLeftWall;
-            vars.EnemyWay = "Right";
+            vars.EnemyWay = way::kRight;
         }
         const Twips rightWall = game.outerWidth(FormId::Play) - kRightWallInset;
         if (enemy.left > rightWall) {
             enemy.left = rightWall;
-            vars.EnemyWay = "Left";
+            vars.EnemyWay = way::kLeft;
         }
     }
 
     void showWalkingPicture() {
         if (vars.EnemyStep == 1) {
-            if (facing("Right"sv)) show(gx::MaskerRight2);
-            if (facing("Left"sv)) show(gx::MaskerLeft2);
+            if (facing(Facing::Right)) show(gx::MaskerRight2);
+            if (facing(Facing::Left)) show(gx::MaskerLeft2);
         }
         if (vars.EnemyStep == 2) {
-            if (facing("Right"sv)) show(gx::MaskerRight1);
-            if (facing("Left"sv)) show(gx::MaskerLeft1);
+            if (facing(Facing::Right)) show(gx::MaskerRight1);
+            if (facing(Facing::Left)) show(gx::MaskerLeft1);
             vars.EnemyStep = 0;
         }
     }
 
     // Upside down, facing the way the hero who carries it faces.
     void showCarriedPicture() {
-        const std::string& way = field[play::Way].caption;
-        if (way == "Right"sv) {
+        const Facing way = facingOf(field[play::Way].caption);
+        if (way == Facing::Right) {
             show(gx::MaskerRightUD1);
             vars.EnemyStep = 0;
         }
-        if (way == "Left"sv) {
+        if (way == Facing::Left) {
             show(gx::MaskerLeftUD1);
             vars.EnemyStep = 0;
         }
     }
 
     void walk() {
-        if (facing("Right"sv)) enemy.left = enemy.left + kWalk;
-        if (facing("Left"sv)) enemy.left = enemy.left - kWalk;
+        if (facing(Facing::Right)) enemy.left = enemy.left + kWalk;
+        if (facing(Facing::Left)) enemy.left = enemy.left - kWalk;
     }
 
     void hurtHero() {
@@ -94,15 +93,15 @@ struct Patrol {
     void strikeHero() {
         const Image& you = field[play::You];
         const auto level = [&] {
-            return you.top < enemy.top && enemy.top < you.top + 220 + vars.HeightOffset;
+            return you.top < enemy.top && enemy.top < you.top + kEnemyReachBelow + vars.HeightOffset;
         };
-        if (you.left < enemy.left && enemy.left < you.left + 200 && level()) {
+        if (you.left < enemy.left && enemy.left < you.left + kEnemyReachRight && level()) {
             hurtHero();
-            enemy.left = enemy.left + kKnockBack;
+            enemy.left = enemy.left + kEnemyKnockBack;
         }
-        if (you.left - 100 < enemy.left && enemy.left < you.left && level()) {
+        if (you.left - kEnemyReachLeft < enemy.left && enemy.left < you.left && level()) {
             hurtHero();
-            enemy.left = enemy.left - kKnockBack;
+            enemy.left = enemy.left - kEnemyKnockBack;
         }
     }
 
@@ -113,16 +112,17 @@ struct Patrol {
         Timer& fall = field[play::En1Fall];
         for (const ImageRef log : {play::Log, play::Log2}) {
             const Image& surface = field[log];
-            if (fall.enabled() && over(surface) && surface.top - 350 < enemy.top &&
-                enemy.top < surface.top - 160) {
-                enemy.top = surface.top - 200;
+            if (fall.enabled() && over(surface) && surface.top - kEnemyCatchDepth < enemy.top &&
+                enemy.top < surface.top - kEnemyLogCatchEnd) {
+                enemy.top = surface.top - kEnemyOnLog;
                 vars.FallStep = 0;
                 fall.setEnabled(false);
             }
         }
         const Image& hill = field[play::Hill1];
-        if (fall.enabled() && over(hill) && hill.top - 350 < enemy.top && enemy.top < hill.top - 80) {
-            enemy.top = hill.top - 400;
+        if (fall.enabled() && over(hill) && hill.top - kEnemyCatchDepth < enemy.top &&
+            enemy.top < hill.top - kEnemyHillCatchEnd) {
+            enemy.top = hill.top - kEnemyOnHill;
             fall.setEnabled(false);
         }
     }
@@ -131,7 +131,7 @@ struct Patrol {
     // the catch of the next tick undoes during the fall's hover.
     bool heldUp() const {
         return vars.EnemyHeld == 1 || vars.EnemyLift == 1 ||
-               enemy.top > field[play::Ground].top - 300 || standsOn(field[play::Log]) ||
+               enemy.top > field[play::Ground].top - kEnemyOnGround || standsOn(field[play::Log]) ||
                standsOn(field[play::Hill1]) || field[play::En1Fall].enabled();
     }
 };
@@ -142,7 +142,7 @@ void enemyPatrolTick(Game& game) {
     Patrol patrol(game);
     PlayState& vars = patrol.vars;
     countUp(vars.EnemyStep);
-    if (vars.EnemyWay.empty()) vars.EnemyWay = "Left";
+    if (vars.EnemyWay.empty()) vars.EnemyWay = way::kLeft;
     patrol.keepInsideWalls();
     if (patrol.free()) patrol.showWalkingPicture();
     if (vars.EnemyHeld == 1) patrol.showCarriedPicture();

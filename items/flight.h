@@ -5,23 +5,22 @@
 
 #include <string>
 
-#include "anim/sprite_bank_layout.h"
+#include "anim/poses.h"
 #include "shell/game.h"
 
 namespace tt::items {
 
 inline void throwPoseOnFirstTick(Game& game, const std::string& way) {
     if (game.vars().ThrowStep != 1) return;
-    if (way == "Right") game[gx::Pos].caption = "ThrowRight";
-    if (way == "Left") game[gx::Pos].caption = "ThrowLeft";
+    setPose(game, pose::kThrow, facingOf(way));
 }
 
 inline void flyStep(Image& flier, const std::string& direction, Twips across, Twips down) {
-    if (direction == "Right") {
+    if (facingOf(direction) == Facing::Right) {
         flier.left = flier.left + across;
         flier.top = flier.top + down;
     }
-    if (direction == "Left") {
+    if (facingOf(direction) == Facing::Left) {
         flier.left = flier.left - across;
         flier.top = flier.top + down;
     }

@@ -1,7 +1,7 @@
 // The pull sequence that Space starts: eight Pick ticks that either pull a
 // vegetable out of a plant or lift the enemy the hero stands on.
 
-#include "anim/sprite_bank_layout.h"
+#include "anim/poses.h"
 #include "items/item_handlers.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
@@ -22,12 +22,8 @@ void finishPlantPull(Game& game) {
     Image& vegetable = game[play::Object];
     vegetable.setPicture(game[gx::BigVeggie].picture());
     vegetable.visible = true;
-    if (game[play::Way].caption == "Right") {
-        game[gx::Pos].caption = "HoldRight";
-        stopPick(game);
-    }
-    if (game[play::Way].caption == "Left") {
-        game[gx::Pos].caption = "HoldLeft";
+    if (facing(game) != Facing::Neither) {
+        setPose(game, pose::kHold);
         stopPick(game);
     }
     if (vars.PulledPlant == 1) game[play::Plant1].left = kPulledOut;
@@ -61,10 +57,9 @@ void pickTick(Game& game) {
     PlayState& vars = game.vars();
     countUp(vars.PickStep);
     if (vars.PickStep == 1) {
-        if (game[play::Way].caption == "Right") game[gx::Pos].caption = "PullRight";
-        if (game[play::Way].caption == "Left") game[gx::Pos].caption = "PullLeft";
+        setPose(game, pose::kPull);
     }
-    if (vars.PickStep == 4) game[gx::Pos].caption = "Lift";
+    if (vars.PickStep == 4) setPose(game, pose::kLift);
     if (vars.PickStep != 8) return;
     if (vars.PickedPlant == 1)
         finishPlantPull(game);

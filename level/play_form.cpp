@@ -13,21 +13,23 @@ namespace tt {
 namespace {
 
 constexpr std::array kTicks{
-    TimerHandler{"GetHurt", items::getHurtTick},
-    TimerHandler{"Constant", world::frameRulesTick},
-    TimerHandler{"Dectection", world::detectionTick},
-    TimerHandler{"Jump", hero::jumpTick},
-    TimerHandler{"WalkRight", hero::walkRightTick},
-    TimerHandler{"WalkLeft", hero::walkLeftTick},
-    TimerHandler{"Pick", items::pickTick},
-    TimerHandler{"Throw", items::throwTick},
-    TimerHandler{"LoadTimer", hero::levelStartTick},
-    TimerHandler{"En1", items::enemyPatrolTick},
-    TimerHandler{"En1Fall", items::enemyFallTick},
-    TimerHandler{"ThrowEn1", items::enemyThrowTick},
+    TimerHandler{play::GetHurt, items::getHurtTick},
+    TimerHandler{play::Constant, world::frameRulesTick},
+    TimerHandler{play::Dectection, world::detectionTick},
+    TimerHandler{play::Jump, hero::jumpTick},
+    TimerHandler{play::WalkRight, hero::walkRightTick},
+    TimerHandler{play::WalkLeft, hero::walkLeftTick},
+    TimerHandler{play::Pick, items::pickTick},
+    TimerHandler{play::Throw, items::throwTick},
+    TimerHandler{play::LoadTimer, hero::levelStartTick},
+    TimerHandler{play::En1, items::enemyPatrolTick},
+    TimerHandler{play::En1Fall, items::enemyFallTick},
+    TimerHandler{play::ThrowEn1, items::enemyThrowTick},
 };
 
-constexpr std::array kClicks{ClickHandler{"mnuSettings", dialogs::settingsMenuClick}};
+constexpr std::array kClicks{ClickHandler{play::mnuSettings, dialogs::settingsMenuClick}};
+
+static_assert(bindsItsOwnHandlers(play::kLayout, kTicks, kClicks));
 
 constexpr FormBehaviour kBehaviour{hero::playLoad, hero::keyDown,     kTicks,
                                    kClicks,        CloseBox::Unload, false};

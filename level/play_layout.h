@@ -112,4 +112,6 @@ inline constexpr TimerRef En1 = timer("En1");
 inline constexpr TimerRef En1Fall = timer("En1Fall");
 inline constexpr TimerRef ThrowEn1 = timer("ThrowEn1");
 
+inline constexpr MenuRef mnuSettings = menuRef(FormId::Play, kMenus, "mnuSettings");
+
 }  // namespace tt::play

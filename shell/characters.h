@@ -8,6 +8,8 @@
 #include <string_view>
 
 #include "hero/play_state.h"
+#include "shell/game.h"
+#include "shell/start_layout.h"
 #include "shell/units.h"
 
 namespace tt {
@@ -29,5 +31,13 @@ inline constexpr std::array<Character, 6> kCharacters{{
     {"Rook",     "Image7", 480, 80, "Rook"},
     {"Volt Kid", "Image8", 410, 0,  "Volt"},
 }};
+
+// The character whose caption the start screen shows, or nullptr when the
+// caption names none of them.
+inline const Character* chosenCharacter(Game& game) {
+    for (const Character& character : kCharacters)
+        if (game[start::Character].caption == character.caption) return &character;
+    return nullptr;
+}
 
 }  // namespace tt

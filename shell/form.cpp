@@ -1,13 +1,11 @@
 #include "shell/form.h"
 
-#include <array>
-
 namespace tt {
 namespace {
 
-Handler tickHandler(const FormBehaviour& behaviour, std::string_view timer) {
+Handler tickHandler(const FormBehaviour& behaviour, std::uint16_t timer) {
     for (const TimerHandler& entry : behaviour.ticks)
-        if (entry.timer == timer) return entry.tick;
+        if (entry.timer.index == timer) return entry.tick;
     return nullptr;
 }
 
@@ -26,17 +24,16 @@ FormObjects::FormObjects(const FormDefinition& definition, const PictureLibrary&
         case ObjectKind::HScrollBar: scrollBars.emplace_back(spec); break;
         }
     }
-    timers.reserve(definition.layout.timers.size());
-    for (const TimerSpec& spec : definition.layout.timers)
-        timers.emplace_back(spec, tickHandler(definition.behaviour, spec.name), clock);
+    const std::span<const TimerSpec> specs = definition.layout.timers;
+    timers.reserve(specs.size());
+    for (std::uint16_t i = 0; i < specs.size(); ++i)
+        timers.emplace_back(specs[i], tickHandler(definition.behaviour, i), clock);
 }
 
 std::vector<std::uint16_t> kindIndices(std::span<const ObjectSpec> objects) {
-    std::array<std::uint16_t, 5> next{};
     std::vector<std::uint16_t> indices;
     indices.reserve(objects.size());
-    for (const ObjectSpec& spec : objects)
-        indices.push_back(next[static_cast<std::size_t>(spec.kind)]++);
+    for (const ObjectSpec& spec : objects) indices.push_back(kindIndex(objects, spec));
     return indices;
 }
 
@@ -46,15 +43,27 @@ const ObjectSpec* findObject(const FormLayout& layout, std::string_view name) {
     return nullptr;
 }
 
-const TimerSpec* findTimer(const FormLayout& layout, std::string_view name) {
-    for (const TimerSpec& spec : layout.timers)
+const MenuSpec* findMenu(const FormLayout& layout, std::string_view name) {
+    for (const MenuSpec& spec : layout.menus)
         if (spec.name == name) return &spec;
     return nullptr;
 }
 
-const MenuSpec* findMenu(const FormLayout& layout, std::string_view name) {
-    for (const MenuSpec& spec : layout.menus)
-        if (spec.name == name) return &spec;
+std::optional<ClickRef> findClickable(const FormLayout& layout, std::string_view name) {
+    if (const ObjectSpec* spec = findObject(layout, name)) {
+        const std::uint16_t index = kindIndex(layout.objects, *spec);
+        if (spec->kind == ObjectKind::Image) return ImageRef{layout.id, index};
+        if (spec->kind == ObjectKind::CommandButton) return ButtonRef{layout.id, index};
+        return std::nullopt;
+    }
+    if (const MenuSpec* menu = findMenu(layout, name))
+        return MenuRef{layout.id, static_cast<std::uint16_t>(menu - layout.menus.data())};
+    return std::nullopt;
+}
+
+Handler clickHandler(ClickRef target) {
+    for (const ClickHandler& entry : formDefinition(target.form).behaviour.clicks)
+        if (entry.target == target) return entry.click;
     return nullptr;
 }
 

@@ -6,7 +6,10 @@ namespace tt {
 namespace {
 
 // Timers due at the same clock tick run in this order of forms, each form's
-// in the order of its layout, so every run of a script is the same.
+// in the order of its layout, so every run of a script is the same. The play
+// field comes first because its handlers set the pose word and the places
+// that the sprite bank's tick then turns into the hero's picture, all in the
+// same tick; the settings window's caption follows the speed bar after both.
 constexpr std::array<FormId, kFormCount> kTimerOrder{FormId::Play, FormId::GX, FormId::Settings,
                                                      FormId::Main, FormId::Say};
 
@@ -121,12 +124,30 @@ bool Game::takesInput(FormId id) const {
 
 bool Game::click(FormId id, std::string_view object) {
     if (!takesInput(id)) return false;
-    for (const ClickHandler& entry : formDefinition(id).behaviour.clicks) {
-        if (entry.object != object) continue;
-        entry.click(*this);
-        break;
-    }
+    if (const auto target = findClickable(formDefinition(id).layout, object))
+        if (const Handler handler = clickHandler(*target)) handler(*this);
     return true;
+}
+
+bool Game::clickAt(FormId id, int x, int y) {
+    if (!takesInput(id)) return false;
+    if (const auto image = clickableImageAt(id, x, y)) clickHandler(*image)(*this);
+    return true;
+}
+
+std::optional<ImageRef> Game::clickableImageAt(FormId id, int x, int y) const {
+    const FormObjects* objects = loaded(id);
+    if (!objects) return std::nullopt;
+    // The first image of the layout is the top of the z-order.
+    for (std::uint16_t i = 0; i < objects->images.size(); ++i) {
+        const Image& image = objects->images[i];
+        const ImageRef ref{id, i};
+        if (!image.visible || !clickHandler(ref)) continue;
+        const bool across = x >= toPixels(image.left) && x < toPixels(image.left + image.width());
+        const bool down = y >= toPixels(image.top) && y < toPixels(image.top + image.height());
+        if (across && down) return ref;
+    }
+    return std::nullopt;
 }
 
 bool Game::keyDown(FormId id, std::int16_t code) {

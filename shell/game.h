@@ -49,6 +49,10 @@ public:
     const Picture* picture(std::string_view name) const { return pictures_.find(name); }
 
     void show(FormId id);
+    // Modality is the game's own rather than the toolkit's: a modal show
+    // returns at once and the rest of the handler runs later, so the clock
+    // and every other form's timers go on, the headless driver behaves as
+    // the windows do, and no event loop is ever nested.
     void showModal(FormId id, Continuation then);
     void hide(FormId id);
     void unload(FormId id);
@@ -68,6 +72,9 @@ public:
     // form is not shown or a modal form blocks it. ---
     bool takesInput(FormId id) const;
     bool click(FormId id, std::string_view object);
+    // A click at a pixel of the form's client area reaches the topmost
+    // visible image under it that has a click handler, if any.
+    bool clickAt(FormId id, int x, int y);
     bool keyDown(FormId id, std::int16_t code);
     bool typeText(TextBoxRef box, std::string_view text);
     bool scroll(ScrollBarRef bar, int value);
@@ -78,6 +85,8 @@ public:
     const FormObjects* loaded(FormId id) const;
     FormObjects* loaded(FormId id);
     bool ended() const { return ended_; }
+    // The image a click at that pixel would reach.
+    std::optional<ImageRef> clickableImageAt(FormId id, int x, int y) const;
     // The form of the innermost modal show, if any.
     std::optional<FormId> modalForm() const;
 

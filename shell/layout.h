@@ -120,17 +120,44 @@ using ScrollBarRef = ObjectRef<ObjectKind::HScrollBar>;
 struct TimerRef {
     FormId form;
     std::uint16_t index;
+    friend constexpr bool operator==(TimerRef, TimerRef) = default;
 };
+
+struct MenuRef {
+    FormId form;
+    std::uint16_t index;
+};
+
+// What a player's click reaches: an image, a button or a menu item.
+struct ClickRef {
+    enum class On : std::uint8_t { Image, Button, Menu };
+    constexpr ClickRef(ImageRef image) : form(image.form), on(On::Image), index(image.index) {}
+    constexpr ClickRef(ButtonRef button)
+        : form(button.form), on(On::Button), index(button.index) {}
+    constexpr ClickRef(MenuRef menu) : form(menu.form), on(On::Menu), index(menu.index) {}
+    friend constexpr bool operator==(ClickRef, ClickRef) = default;
+
+    FormId form;
+    On on;
+    std::uint16_t index;
+};
+
+// Where a layout row lives in a loaded form: its index among the rows of
+// its own kind, which is its index in that kind's vector of live objects.
+constexpr std::uint16_t kindIndex(std::span<const ObjectSpec> objects, const ObjectSpec& row) {
+    std::uint16_t index = 0;
+    for (const ObjectSpec& spec : objects) {
+        if (&spec == &row) break;
+        if (spec.kind == row.kind) ++index;
+    }
+    return index;
+}
 
 template <ObjectKind Kind>
 consteval ObjectRef<Kind> objectRef(FormId form, std::span<const ObjectSpec> objects,
                                     std::string_view name) {
-    std::uint16_t index = 0;
-    for (const ObjectSpec& spec : objects) {
-        if (spec.kind != Kind) continue;
-        if (spec.name == name) return {form, index};
-        ++index;
-    }
+    for (const ObjectSpec& spec : objects)
+        if (spec.kind == Kind && spec.name == name) return {form, kindIndex(objects, spec)};
     throw "no object of that name and kind in the layout";
 }
 
@@ -139,6 +166,12 @@ consteval TimerRef timerRef(FormId form, std::span<const TimerSpec> timers,
     for (std::uint16_t i = 0; i < timers.size(); ++i)
         if (timers[i].name == name) return {form, i};
     throw "no timer of that name in the layout";
+}
+
+consteval MenuRef menuRef(FormId form, std::span<const MenuSpec> menus, std::string_view name) {
+    for (std::uint16_t i = 0; i < menus.size(); ++i)
+        if (menus[i].name == name) return {form, i};
+    throw "no menu item of that name in the layout";
 }
 
 }  // namespace tt

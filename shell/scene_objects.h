@@ -117,10 +117,4 @@ private:
     Micros periodStart_;
 };
 
-struct Menu {
-    explicit Menu(const MenuSpec& spec) : spec(&spec) {}
-    const MenuSpec* spec;
-    std::string_view name() const { return spec->name; }
-};
-
 }  // namespace tt

@@ -52,5 +52,6 @@ consteval ObjectRef<Kind> ref(std::string_view name) {
 
 inline constexpr LabelRef Character = ref<ObjectKind::Label>("Character");
 inline constexpr ButtonRef Command1 = ref<ObjectKind::CommandButton>("Command1");
+inline constexpr MenuRef mnuExit = menuRef(FormId::Main, kMenus, "mnuExit");
 
 }  // namespace tt::start

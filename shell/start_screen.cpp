@@ -20,10 +20,8 @@ void chooseCharacter(Game& game) {
 // loaded afresh, hidden, and runs on until the next GO! shows it.
 void afterPlayCloses(Game& game) {
     game[play::LoadTimer].setEnabled(true);
-    for (const Character& character : kCharacters) {
-        if (game[start::Character].caption == character.caption)
-            game[play::You].top = game[play::Ground].top - character.startDistance;
-    }
+    if (const Character* character = chosenCharacter(game))
+        game[play::You].top = game[play::Ground].top - character->startDistance;
 }
 
 void goClick(Game& game) { game.showModal(FormId::Play, afterPlayCloses); }
@@ -31,15 +29,17 @@ void goClick(Game& game) { game.showModal(FormId::Play, afterPlayCloses); }
 void exitClick(Game& game) { game.end(); }
 
 constexpr std::array kClicks{
-    ClickHandler{kCharacters[0].portrait, chooseCharacter<0>},
-    ClickHandler{kCharacters[1].portrait, chooseCharacter<1>},
-    ClickHandler{kCharacters[2].portrait, chooseCharacter<2>},
-    ClickHandler{kCharacters[3].portrait, chooseCharacter<3>},
-    ClickHandler{kCharacters[4].portrait, chooseCharacter<4>},
-    ClickHandler{kCharacters[5].portrait, chooseCharacter<5>},
-    ClickHandler{"Command1", goClick},
-    ClickHandler{"mnuExit", exitClick},
+    ClickHandler{start::ref<ObjectKind::Image>(kCharacters[0].portrait), chooseCharacter<0>},
+    ClickHandler{start::ref<ObjectKind::Image>(kCharacters[1].portrait), chooseCharacter<1>},
+    ClickHandler{start::ref<ObjectKind::Image>(kCharacters[2].portrait), chooseCharacter<2>},
+    ClickHandler{start::ref<ObjectKind::Image>(kCharacters[3].portrait), chooseCharacter<3>},
+    ClickHandler{start::ref<ObjectKind::Image>(kCharacters[4].portrait), chooseCharacter<4>},
+    ClickHandler{start::ref<ObjectKind::Image>(kCharacters[5].portrait), chooseCharacter<5>},
+    ClickHandler{start::Command1, goClick},
+    ClickHandler{start::mnuExit, exitClick},
 };
+
+static_assert(bindsItsOwnHandlers(start::kLayout, {}, kClicks));
 
 // The start screen stays open for the whole run; closing it ends the program,
 // also after a game, when the play field and the other windows still exist.

@@ -3,20 +3,39 @@
 # then configures and builds it. Sourced by play.sh and test.sh.
 set -euo pipefail
 
-TT_PACKAGES=(
-  build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  python3 python3-pil
-  xvfb xauth xdotool imagemagick x11-utils
-  fonts-dancingscript fonts-wine fonts-dejavu-core
+# Each Debian package with what shows it is there: a command on PATH, a file
+# (a glob where the path names the architecture) or, for python:MODULE, a
+# module Debian's Python imports. The checks look at the tools themselves, so
+# a machine that has them without dpkg knowing needs no package at all.
+TT_REQUIREMENTS=(
+  "build-essential g++" "cmake cmake" "ninja-build ninja" "pkg-config pkg-config"
+  "qt6-base-dev /usr/lib/*/cmake/Qt6/Qt6Config.cmake" "qt6-base-dev-tools /usr/lib/qt6/libexec/rcc"
+  "libgl-dev /usr/include/GL/gl.h"
+  "libgtest-dev /usr/include/gtest/gtest.h" "libgmock-dev /usr/include/gmock/gmock.h"
+  "libbenchmark-dev /usr/include/benchmark/benchmark.h"
+  "python3 /usr/bin/python3" "python3-pil python:PIL"
+  "xvfb xvfb-run" "xauth xauth" "xdotool xdotool" "imagemagick import" "x11-utils xwininfo"
+  "fonts-dancingscript /usr/share/fonts/opentype/dancingscript/DancingScript-Bold.otf"
+  "fonts-wine /usr/share/wine/fonts/ms_sans_serif.ttf"
+  "fonts-dejavu-core /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
+  "dpkg-dev dpkg-buildpackage" "desktop-file-utils desktop-file-validate" "appstream appstreamcli"
+  "groff-base groff" "man-db man"
 )
 
+tt_has() {
+  local check=$1
+  case "$check" in
+    python:*) /usr/bin/python3 -c "import ${check#python:}" 2>/dev/null ;;
+    /*) compgen -G "$check" >/dev/null ;;
+    *) command -v "$check" >/dev/null ;;
+  esac
+}
+
 tt_missing_packages() {
-  local missing=()
-  for package in "${TT_PACKAGES[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-      missing+=("$package")
+  local missing=() package check
+  for requirement in "${TT_REQUIREMENTS[@]}"; do
+    read -r package check <<<"$requirement"
+    tt_has "$check" || missing+=("$package")
   done
   echo "${missing[@]:-}"
 }

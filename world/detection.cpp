@@ -6,9 +6,12 @@
 #include <string_view>
 
 #include "anim/sprite_bank_layout.h"
+#include "hero/hero_handlers.h"
 #include "hero/play_field.h"
+#include "level/field_geometry.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
+#include "shell/words.h"
 #include "world/world_handlers.h"
 
 namespace tt::world {
@@ -31,17 +34,16 @@ constexpr std::array<Surface, 4> kSurfaces{{
     {play::Hill1, 100, 0, 160, false},
     {play::Enemy1, 50, 40, 160, true},
 }};
-constexpr std::array<std::string_view, 2> kWays{"Right", "Left"};
+// A landing stands the hero facing the way it faced.
+constexpr std::array<std::string_view, 2> kWays{way::kRight, way::kLeft};
+static_assert(pose::kStand.right == way::kRight && pose::kStand.left == way::kLeft);
 
-constexpr Int16 kTopOfArc = 10;
 constexpr Twips kCatchDepth = 350;
-constexpr Twips kStanding = 400;  // above a surface's top, less HeightOffset
 
 constexpr std::array<ImageRef, 3> kPlatforms{play::Log, play::Log2, play::Hill1};
 constexpr Twips kPlatformHigh = 500;  // the support window above a platform
 constexpr Twips kPlatformLow = 370;
 constexpr Twips kPlatformSide = 100;
-constexpr Twips kGroundLevel = 500;
 
 constexpr std::array<ImageRef, 2> kLadders{play::Ladder, play::Ladder2};
 constexpr Twips kLadderLeftReach = 150;
@@ -60,7 +62,7 @@ struct Hero {
 
 bool caught(const Hero& hero, const Image& s, const Surface& surface,
             const std::string& way, std::string_view facing) {
-    if (!(hero.jump.enabled() && hero.vars.JumpStep > kTopOfArc)) return false;
+    if (!(hero.jump.enabled() && hero.vars.JumpStep > geometry::kTopOfArc)) return false;
     const Image& you = hero.you;
     if (!(s.left - surface.leftMargin < you.left &&
           you.left < s.left + s.width() - surface.rightMargin))
@@ -78,7 +80,7 @@ void landingPhase(Game& game, const Hero& hero) {
         for (std::string_view facing : kWays) {
             if (!caught(hero, s, surface, way, facing)) continue;
             game[gx::Pos].caption = facing;
-            hero.you.top = s.top - kStanding - hero.vars.HeightOffset;
+            hero.you.top = s.top - geometry::kStanding - hero.vars.HeightOffset;
             hero.jump.setEnabled(false);
             hero.vars.JumpStep = 0;
             if (surface.isEnemy) hero.vars.OnEnemy = 1;
@@ -90,7 +92,7 @@ bool supported(const Hero& hero) {
     const Image& you = hero.you;
     const Twips groundTop = hero.field[play::Ground].top;
     bool held = false;
-    if (you.top > groundTop - kGroundLevel) held = true;
+    if (you.top > groundTop - geometry::kGroundLevel) held = true;
     if (hero.vars.OnEnemy == 1) held = true;
     for (ImageRef platform : kPlatforms) {
         const Image& s = hero.field[platform];
@@ -120,9 +122,7 @@ void detectionTick(Game& game) {
     if (supported(hero)) return;
     // Nothing holds the hero: the jump timer takes it down from its
     // descending half.
-    hero.vars.ClimbStep = 0;
-    hero.vars.JumpStep = 11;
-    hero.jump.setEnabled(true);
+    hero::startFall(game);
 }
 
 }  // namespace tt::world

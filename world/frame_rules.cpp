@@ -7,23 +7,20 @@
 #include "anim/sprite_bank_layout.h"
 #include "dialogs/settings_layout.h"
 #include "hero/play_field.h"
+#include "level/field_geometry.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
+#include "shell/words.h"
 #include "world/world_handlers.h"
 
 namespace tt::world {
 namespace {
 
-using namespace std::string_view_literals;
-
 constexpr Twips kSpeechAbove = 250;
 constexpr Twips kSpeechLeft = 250;
-constexpr Twips kLeftWall = 300;
-constexpr Twips kRightWallInset = 500;  // from the play field's outer width
 constexpr int kMillisecondsPerSpeedStep = 20;
 constexpr int kJumpInterval = 1;
 constexpr int kLoadedJumpInterval = 8;  // a vegetable slows the jump
-constexpr Twips kStanding = 400;
 constexpr Twips kCarriedVegetableRight = 10;
 constexpr Twips kCarriedVegetableAbove = 100;
 constexpr Twips kCarriedEnemyAbove = 200;
@@ -31,17 +28,17 @@ constexpr Twips kCarriedEnemyAbove = 200;
 constexpr std::array<TimerRef, 6> kPacedTimers{play::En1,   play::En1Fall,   play::Pick,
                                                play::Throw, play::WalkRight, play::WalkLeft};
 
-struct Facing {
+struct PoseWay {
     std::string_view pose;
     std::string_view way;
 };
-constexpr std::array<Facing, 6> kFacings{{
-    {"Right", "Right"},
-    {"Left", "Left"},
-    {"WalkRight", "Right"},
-    {"WalkLeft", "Left"},
-    {"JumpRight", "Right"},
-    {"JumpLeft", "Left"},
+constexpr std::array<PoseWay, 6> kFacings{{
+    {pose::kStand.right, way::kRight},
+    {pose::kStand.left, way::kLeft},
+    {pose::kWalk.right, way::kRight},
+    {pose::kWalk.left, way::kLeft},
+    {pose::kJump.right, way::kRight},
+    {pose::kJump.left, way::kLeft},
 }};
 
 // What a frame works on, looked up once.
@@ -73,8 +70,8 @@ void speechLabels(const Scene& scene) {
 }
 
 void walls(Game& game, const Scene& scene) {
-    if (scene.you.left < kLeftWall) scene.you.left = kLeftWall;
-    const Twips rightWall = game.outerWidth(FormId::Play) - kRightWallInset;
+    if (scene.you.left < geometry::kLeftWall) scene.you.left = geometry::kLeftWall;
+    const Twips rightWall = game.outerWidth(FormId::Play) - geometry::kRightWallInset;
     if (scene.you.left > rightWall) scene.you.left = rightWall;
 }
 
@@ -94,10 +91,10 @@ void gameSpeed(Game& game, const PlayField& field) {
 
 // Only the plain standing poses ride along.
 void riding(const Scene& scene) {
-    for (std::string_view standing : {"Right"sv, "Left"sv}) {
+    for (std::string_view standing : {pose::kStand.right, pose::kStand.left}) {
         if (scene.pos != standing || scene.vars.OnEnemy != 1) continue;
         scene.you.left = scene.enemy.left;
-        scene.you.top = scene.enemy.top - kStanding - scene.vars.HeightOffset;
+        scene.you.top = scene.enemy.top - geometry::kStanding - scene.vars.HeightOffset;
     }
 }
 
@@ -106,8 +103,8 @@ void carrying(const Scene& scene) {
     if (scene.vars.Holding == 0) pace(jump, kJumpInterval);
     if (scene.vars.Holding != 1) return;
     pace(jump, kLoadedJumpInterval);
-    if (scene.pos == "Left"sv) scene.pos = "HoldLeft"sv;
-    if (scene.pos == "Right"sv) scene.pos = "HoldRight"sv;
+    if (scene.pos == pose::kStand.left) scene.pos = pose::kHold.left;
+    if (scene.pos == pose::kStand.right) scene.pos = pose::kHold.right;
     Image& vegetable = scene.field[play::Object];
     vegetable.left = scene.you.left + kCarriedVegetableRight;
     vegetable.top = scene.you.top - kCarriedVegetableAbove;
@@ -115,8 +112,8 @@ void carrying(const Scene& scene) {
 
 // In the air the pose turns to the way the hero faces.
 void jumpFacing(const Scene& scene) {
-    if (scene.pos == "JumpRight"sv && scene.way == "Left"sv) scene.pos = "JumpLeft"sv;
-    if (scene.pos == "JumpLeft"sv && scene.way == "Right"sv) scene.pos = "JumpRight"sv;
+    if (scene.pos == pose::kJump.right && scene.way == way::kLeft) scene.pos = pose::kJump.left;
+    if (scene.pos == pose::kJump.left && scene.way == way::kRight) scene.pos = pose::kJump.right;
 }
 
 void carriedEnemy(const Scene& scene) {
@@ -128,7 +125,7 @@ void carriedEnemy(const Scene& scene) {
 // Standing, walking and jumping poses say which way the hero faces; the
 // others leave Way as it was.
 void directionFromPose(const Scene& scene) {
-    for (const Facing& facing : kFacings)
+    for (const PoseWay& facing : kFacings)
         if (scene.pos == facing.pose) scene.way = facing.way;
 }
 

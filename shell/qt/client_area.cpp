@@ -9,16 +9,6 @@
 #include "shell/qt/measurement.h"
 
 namespace tt {
-namespace {
-
-bool hasClickHandler(FormId form, std::string_view object) {
-    for (const ClickHandler& entry : formDefinition(form).behaviour.clicks)
-        if (entry.object == object) return true;
-    return false;
-}
-
-}  // namespace
-
 ClientArea::ClientArea(const Game& game, FormId form, const Zoom& zoom, FormInput* input,
                        QWidget* parent)
     : QWidget(parent),
@@ -89,15 +79,9 @@ void ClientArea::paintEvent(QPaintEvent* event) {
 }
 
 std::optional<std::string_view> ClientArea::clickableImageAt(QPoint pixel) const {
-    const FormObjects* objects = game_.loaded(form_);
-    if (!objects) return std::nullopt;
-    // The first image of the layout is the top of the z-order.
-    for (const Image& image : objects->images) {
-        if (!image.visible || !hasClickHandler(form_, image.name)) continue;
-        if (pixelRect(image.left, image.top, image.width(), image.height()).contains(pixel))
-            return image.name;
-    }
-    return std::nullopt;
+    const auto image = game_.clickableImageAt(form_, pixel.x(), pixel.y());
+    if (!image) return std::nullopt;
+    return game_.loaded(form_)->images[image->index].name;
 }
 
 void ClientArea::mousePressEvent(QMouseEvent* event) {

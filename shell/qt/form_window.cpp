@@ -141,9 +141,9 @@ void FormWindow::buildControls() {
         }
         default: break;
         }
-        // Widgets are stacked in creation order; the layout's first row is on
-        // top.
     }
+    // Widgets are stacked in creation order, but the layout's first row is on
+    // top: raising them from the last row up puts them in the layout's order.
     for (auto it = layout_.objects.rbegin(); it != layout_.objects.rend(); ++it) {
         if (QWidget* widget = client_->findChild<QWidget*>(toQString(it->name))) widget->raise();
     }

@@ -15,7 +15,7 @@ int runWindows(Game& game, int zoom) {
     loadGameFonts();
     QApplication::setApplicationName(QStringLiteral("turnip-trek"));
     QApplication::setApplicationDisplayName(QStringLiteral("Turnip Trek 2"));
-    QApplication::setDesktopFileName(QStringLiteral("turnip-trek"));
+    QApplication::setDesktopFileName(QStringLiteral(TT_APP_ID));
     if (const QIcon icon = formIcon(game, "MainIcon"); !icon.isNull())
         QApplication::setWindowIcon(icon);
     // The game decides when it ends, not the last window.

@@ -206,7 +206,10 @@ QRect ScenePainter::refresh(const FormObjects& objects, const Zoom& zoom, bool e
 }
 
 // Every game pixel becomes a factor x factor block: each line is widened
-// once, then copied down.
+// once, then copied down. Done by hand rather than with QImage::scaled,
+// because only the rows that changed are zoomed again in play, into the
+// same image; scaled() would zoom and allocate the whole frame on every
+// repaint.
 void ScenePainter::zoomRows(int first, int last) {
     const auto rowBytes = static_cast<std::size_t>(zoomed_.width()) * 4;
     for (int y = first; y <= last; ++y) {

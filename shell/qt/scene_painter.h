@@ -26,10 +26,8 @@ public:
     // game pixels, that looks different from the last time (all of it the
     // first time, or when `everything` is asked for).
     QRect refresh(const FormObjects& objects, const Zoom& zoom, bool everything = false);
-    bool hasFrame() const { return !frame_.isNull(); }
-    // The last scene drawn, one pixel per game pixel.
-    const QImage& frame() const { return frame_; }
-    // The same, zoomed with nearest-neighbour pixels to device pixels.
+    // The last scene drawn, zoomed with nearest-neighbour pixels to device
+    // pixels.
     const QImage& zoomed() const { return factor_ == 1 ? frame_ : zoomed_; }
 
     // Changes whenever anything drawn changes, so a window repaints only

@@ -42,8 +42,6 @@ struct Zoom {
 };
 
 // Twips to the screen pixel that holds them.
-inline int toPixels(Twips twips) { return static_cast<int>(std::floor(twips / kTwipsPerPixel)); }
-
 inline QRect pixelRect(Twips left, Twips top, Twips width, Twips height) {
     const int x = toPixels(left);
     const int y = toPixels(top);

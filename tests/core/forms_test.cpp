@@ -29,6 +29,32 @@ TEST_F(GameTest, TheLastPictureClickedIsTheCharacter) {
     EXPECT_EQ(value("Main.Character.Caption"), "Volt Kid");
 }
 
+// Clover's portrait covers pixels 136 to 153 across and 120 to 149 down, on
+// top of the stage, which answers no clicks.
+TEST_F(GameTest, AClickAtAPixelReachesTheTopmostVisiblePictureThatAnswersIt) {
+    struct Case {
+        const char* script;
+        const char* character;
+    };
+    const Case cases[] = {
+        {"click Main 136 120", "Clover"},
+        {"click Main 153 149", "Clover"},
+        {"click Main 154 130", "Ember"},  // just past the right edge: only the stage
+        {"click Main 140 150", "Ember"},
+        {"click Main -5 -5", "Ember"},
+        {"set Main.Image4.Visible False\nclick Main 140 130", "Ember"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script);
+        drive("click Main.Image2");
+        EXPECT_EQ(drive(c.script), "");
+        EXPECT_EQ(value("Main.Character.Caption"), c.character);
+        drive("set Main.Image4.Visible True");
+    }
+    drive("click Main.Command1\nclick Main 140 130");  // the play field blocks it
+    EXPECT_EQ(value("Main.Character.Caption"), "Ember");
+}
+
 TEST_F(GameTest, GoShowsThePlayFieldModalWithTheSayWindowBeside) {
     drive("click Main.Command1");
     EXPECT_EQ(game.state(FormId::Play), FormState::Shown);

@@ -3,16 +3,18 @@
 # keys on the play field, take screenshots and look for the play field's sky
 # and for the hero having walked away from where it started.
 #   smoke_test.sh PATH/TO/turnip-trek
-# Exit status 77 (skipped) when the X tools are missing. Every wait is
+# Exit status 77 (skipped) when the X tools or Pillow are missing. The
+# Python to use comes in TT_PYTHON (Debian's by default). Every wait is
 # bounded, so a stuck program fails the test instead of hanging it.
 set -euo pipefail
+python=${TT_PYTHON:-/usr/bin/python3}
 
 if [ "${1:-}" != --inside ]; then
   program=$(realpath "$1")
   for tool in xvfb-run xdotool import; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
   done
-  /usr/bin/python3 -c 'import PIL' 2>/dev/null || { echo "skipped: python3-pil is missing"; exit 77; }
+  "$python" -c 'import PIL' 2>/dev/null || { echo "skipped: python3-pil is missing"; exit 77; }
   exec timeout --kill-after=10 150 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --inside "$program"
 fi
 
@@ -82,7 +84,7 @@ step "looking at the screen"
 import -window root "$work/screen.png"
 [ -n "${TT_SMOKE_KEEP:-}" ] && cp "$work/screen.png" "$TT_SMOKE_KEEP/turnip-trek-smoke.png"
 eval "$(xdotool getwindowgeometry --shell "$play")"
-/usr/bin/python3 - "$work/before.png" "$work/screen.png" "$X" "$((Y + HEIGHT - 158))" <<'PYTHON' ||
+"$python" - "$work/before.png" "$work/screen.png" "$X" "$((Y + HEIGHT - 158))" <<'PYTHON' ||
 import sys
 from PIL import Image, ImageChops
 
