@@ -7,7 +7,8 @@ source "$(dirname "$0")/tools/setup.sh"
 tt_build "$TT_ROOT/build"
 (cd "$TT_ROOT/build" && ctest --output-on-failure --timeout 600)
 
-tt_build "$TT_ROOT/build-sanitize" -DTT_SANITIZE=ON -DTT_BENCHMARKS=OFF
+# In Debug, so that the core's assertions run here too.
+tt_build "$TT_ROOT/build-sanitize" -DTT_SANITIZE=ON -DTT_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug
 # Leak detection is off: the core tests decode the real pictures through a
 # QGuiApplication, and Qt and the font and platform libraries under it keep
 # one-off allocations until exit, which LeakSanitizer would report as leaks

@@ -67,5 +67,5 @@ int main(int argc, char** argv) {
     game.start();
     if (options->headless)
         return runHeadless(*options, options->script == "-" ? std::cin : scriptFile, game);
-    return tt::runWindows(game, options->zoom);
+    return tt::runWindows(game, options->zoom, options->gamepad);
 }

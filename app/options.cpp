@@ -5,13 +5,14 @@
 namespace tt {
 
 const char* const kUsage =
-    "usage: turnip-trek [--zoom N] [--clock-ms N]\n"
+    "usage: turnip-trek [--zoom N] [--clock-ms N] [--no-gamepad]\n"
     "       turnip-trek --headless [--clock-ms N] [--zoom N] [SCRIPT]\n"
     "       turnip-trek --help | --version\n"
     "  --headless     run without a window, reading driver commands from SCRIPT\n"
     "                 (standard input when SCRIPT is absent or -)\n"
     "  --clock-ms N   the clock period in milliseconds, 1 to 20 (default 16)\n"
-    "  --zoom N       scale every window by N, 1 to 6 (default 1)\n";
+    "  --zoom N       scale every window by N, 1 to 6 (default 1)\n"
+    "  --no-gamepad   leave game controllers alone\n";
 
 std::optional<Options> parseOptions(const std::vector<std::string>& arguments, std::string& error) {
     Options options;
@@ -37,6 +38,8 @@ std::optional<Options> parseOptions(const std::vector<std::string>& arguments, s
             options.version = true;
         } else if (argument == "--headless") {
             options.headless = true;
+        } else if (argument == "--no-gamepad") {
+            options.gamepad = false;
         } else if (argument == "--clock-ms") {
             const auto value = numberOption(1, 20);
             if (!value) return std::nullopt;

@@ -10,6 +10,7 @@ struct Options {
     bool help = false;
     bool version = false;
     bool headless = false;
+    bool gamepad = true;
     int clockMs = 16;
     int zoom = 1;
     std::string script = "-";  // standard input

@@ -10,7 +10,7 @@ set -euo pipefail
 TT_REQUIREMENTS=(
   "build-essential g++" "cmake cmake" "ninja-build ninja" "pkg-config pkg-config"
   "qt6-base-dev /usr/lib/*/cmake/Qt6/Qt6Config.cmake" "qt6-base-dev-tools /usr/lib/qt6/libexec/rcc"
-  "libgl-dev /usr/include/GL/gl.h"
+  "libgl-dev /usr/include/GL/gl.h" "libsdl2-dev /usr/lib/*/cmake/SDL2/sdl2-config.cmake"
   "libgtest-dev /usr/include/gtest/gtest.h" "libgmock-dev /usr/include/gmock/gmock.h"
   "libbenchmark-dev /usr/include/benchmark/benchmark.h"
   "python3 /usr/bin/python3" "python3-pil python:PIL"

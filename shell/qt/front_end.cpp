@@ -5,13 +5,14 @@
 #include "shell/qt/fonts.h"
 #include "shell/qt/form_window.h"
 #include "shell/qt/game_clock.h"
+#include "shell/qt/gamepad/gamepad_poller.h"
 #include "shell/qt/measurement.h"
 #include "shell/qt/window_icon.h"
 #include "shell/qt/window_set.h"
 
 namespace tt {
 
-int runWindows(Game& game, int zoom) {
+int runWindows(Game& game, int zoom, bool gamepads) {
     loadGameFonts();
     QApplication::setApplicationName(QStringLiteral("turnip-trek"));
     QApplication::setApplicationDisplayName(QStringLiteral("Turnip Trek 2"));
@@ -31,6 +32,7 @@ int runWindows(Game& game, int zoom) {
     });
     windows.sync();
     if (game.ended()) return 0;
+    const auto pads = gamepads ? GamepadPoller::start(game, windows) : nullptr;
     clock.start();
     const int status = QApplication::exec();
     if (Measurement* record = Measurement::active()) record->write();

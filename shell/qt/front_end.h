@@ -9,8 +9,8 @@
 namespace tt {
 
 // Runs the game in real windows until it ends; returns the exit status.
-// Needs a QApplication.
-int runWindows(Game& game, int zoom);
+// Needs a QApplication. With `gamepads`, connected game controllers play too.
+int runWindows(Game& game, int zoom, bool gamepads = true);
 
 // Writes what the form's client area shows, controls included, as a PNG.
 // Returns an error message, empty on success. Needs a QApplication (the

@@ -148,6 +148,10 @@ TEST(Options, CommandLine) {
     EXPECT_TRUE(headless->headless);
     EXPECT_EQ(headless->clockMs, 20);
     EXPECT_EQ(headless->script, "-");
+    EXPECT_TRUE(headless->gamepad);
+    const auto noPads = parseOptions({"--no-gamepad", "--zoom", "2"}, error);
+    ASSERT_TRUE(noPads);
+    EXPECT_FALSE(noPads->gamepad);
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = turnip-trek ] || fail "Package is '$(field Package)'"
 [ "$(field Section)" = games ] || fail "Section is '$(field Section)'"
 depends=$(field Depends)
-for needed in libqt6widgets6 libc6 libstdc++6 qt6-qpa-plugins fonts-dancingscript fonts-wine; do
+for needed in libqt6widgets6 libsdl2-2.0-0 libc6 libstdc++6 qt6-qpa-plugins fonts-dancingscript fonts-wine; do
   [[ ", $depends" == *", $needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 
