@@ -94,6 +94,9 @@ QFont sceneFont(const FontSpec& spec) {
     font.setPixelSize(nearestStrike(pointsOf(spec)));
     font.setBold(false);
     font.setStyleStrategy(QFont::NoAntialias);
+    // Bold is drawn twice a pixel apart (see isBitmapFace); each letter
+    // advances one pixel more, so the doubled letters stay apart.
+    if (spec.bold) font.setLetterSpacing(QFont::AbsoluteSpacing, 1);
     return font;
 }
 

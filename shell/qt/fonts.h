@@ -24,7 +24,7 @@ QFont sceneFont(const FontSpec& spec);
 QFont controlFont(const FontSpec& spec, const Zoom& zoom);
 
 // Bitmap faces have no bold strikes; their bold is drawn twice, a pixel
-// apart, as classic desktops do.
+// apart, with each letter advanced one pixel more, as classic desktops do.
 bool isBitmapFace(const QFont& font);
 
 }  // namespace tt

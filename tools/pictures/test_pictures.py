@@ -181,6 +181,16 @@ class FormatTest(unittest.TestCase):
             self.assertEqual(img.mode, "RGB")
             self.assertNotIn("transparency", img.info)
 
+    def test_hill_top_is_flat_where_the_hero_stands(self):
+        # The hero stands anywhere across the hill's width, so the first row
+        # of grass must run nearly edge to edge with no gap in it.
+        with Image.open(os.path.join(ASSETS, "Hill.gif")) as img:
+            rgb = img.convert("RGB")
+        rows = [[rgb.getpixel((x, y)) != SKY for x in range(rgb.width)] for y in range(rgb.height)]
+        top = next(y for y, row in enumerate(rows) if any(row))
+        self.assertEqual(top, 0)
+        self.assertTrue(all(rows[top][2:46]), "top row spans columns 2 to 45")
+
     def test_sky_is_one_colour(self):
         with Image.open(os.path.join(ASSETS, "Sky.gif")) as img:
             self.assertEqual(img.convert("RGB").getcolors(), [(582 * 311, SKY)])

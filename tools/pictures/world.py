@@ -398,20 +398,31 @@ def post():
 
 
 def hill():
-    """A rounded green mound with darker stripes, standing on the ground."""
-    c = Canvas(48, 81, "sky")
-    c.ellipse(24, 26, 24, 26, "leaf_dark")
-    c.rect(0, 26, 48, 55, "leaf_dark")
-    c.ellipse(24, 26, 23, 25, "leaf")
-    c.rect(1, 26, 46, 55, "leaf")
-    for x in range(48):                       # stripes that follow the dome
-        dx = (x + 0.5 - 24) / 24
-        top = 26 - 26 * math.sqrt(max(0.0, 1 - dx * dx))
-        for y in range(81):
-            depth = y - top
+    """A green mound with darker stripes, standing on the ground.  A hero
+    stands anywhere across its top, so the top runs flat from side to side
+    with only its corners rounded; the stripes still bow down at the sides
+    the way a dome's would."""
+    w, h = 48, 81
+    c = Canvas(w, h, "sky")
+    corner = (2, 1)                           # the first two rows start this far in
+    for y in range(h):
+        inset = corner[y] if y < len(corner) else 0
+        c.rect(inset, y, w - 2 * inset, 1, "leaf_dark")
+        if y > 0:
+            c.rect(inset + 1, y, w - 2 * inset - 2, 1, "leaf")
+    for x in range(1, w - 1):                 # stripes that follow the shoulders
+        dx = abs(x + 0.5 - w / 2) / (w / 2)
+        sag = 9 * dx ** 6
+        for y in range(2, h):
+            depth = y - sag
             if c.get(x, y) == "leaf" and depth > 3 and int(depth) % 11 in (7, 8):
                 c.set(x, y, "moss")
-    c.ellipse(15, 14, 6, 4, "leaf_light")     # shine from the top left
+    for y in range(2, h):                     # the round of the sides: shade on the right
+        for x in (w - 3, w - 2):
+            c.set(x, y, "leaf_dark" if c.get(x, y) == "moss" else "moss")
+    c.rect(3, 1, 18, 1, "leaf_light")         # light along the top from the left
+    c.rect(1, 2, 1, 24, "leaf_light")
+    c.ellipse(15, 9, 6, 3.5, "leaf_light")    # shine from the top left
     return c
 
 
@@ -485,22 +496,24 @@ def checked(pictures):
 
 # --- the start screen and the icons --------------------------------------------
 
-PORTRAITS = {  # name: (size, character prefix, card colour, frame colour)
-    "EmberPortrait": ((18, 30), "Ember", "umber", "ochre"),
-    "FennelPortrait": ((18, 30), "Fennel", "leaf_dark", "mint"),
-    "PipPortrait": ((18, 30), "Pip", "umber", "ochre"),
-    "CloverPortrait": ((18, 30), "Clover", "teal_dark", "white"),
-    "RookPortrait": ((14, 34), "Rook", "ink", "slate_light"),
-    "VoltPortrait": ((21, 24), "Volt", "navy", "yellow"),
+PORTRAITS = {  # name: (size, character prefix, card colour, frame colour, inner ring colour)
+    "EmberPortrait": ((18, 30), "Ember", "umber", "copper", "ochre"),
+    "FennelPortrait": ((18, 30), "Fennel", "leaf_dark", "mint", "leaf"),
+    "PipPortrait": ((18, 30), "Pip", "umber", "ochre", "white"),
+    "CloverPortrait": ((18, 30), "Clover", "teal_dark", "white", "teal"),
+    "RookPortrait": ((14, 34), "Rook", "ink", "slate_light", "yellow"),
+    "VoltPortrait": ((21, 24), "Volt", "navy", "yellow", "blue"),
 }
 
 
-def portrait(size, fig, card, frame):
+def portrait(size, fig, card, frame, ring):
     """The character facing the player on a card in a frame; where the card
-    is short, head and shoulders fill it."""
+    is short, head and shoulders fill it.  A ring of the character's own
+    colour inside the frame tells the portraits apart at a glance."""
     w, h = size
     c = Canvas(w, h, frame)
-    c.rect(1, 1, w - 2, h - 2, card)
+    c.rect(1, 1, w - 2, h - 2, ring)
+    c.rect(2, 2, w - 4, h - 4, card)
     inner = Canvas(w - 2, h - 2)
     inner.blit(fig, (inner.width - fig.width) // 2, 1)
     for y in range(inner.height):
@@ -594,8 +607,8 @@ def icon(badge):
 def screen_pictures():
     out = {}
     figures = {ch.prefix: characters.front_figure(ch) for ch in characters.CHARACTERS}
-    for name, (size, prefix, card, frame) in PORTRAITS.items():
-        out[name] = portrait(size, figures[prefix], card, frame)
+    for name, (size, prefix, card, frame, ring) in PORTRAITS.items():
+        out[name] = portrait(size, figures[prefix], card, frame, ring)
     out["Stage"] = stage()
     out["Backdrop"] = backdrop()
     out["MainIcon"] = icon("gold")
