@@ -27,23 +27,7 @@ trap cleanup EXIT
 step() { echo "lost windows: $*"; }
 fail() { echo "lost windows: FAILED: $*" >&2; cat "$work/out.txt" >&2; exit 1; }
 
-# The ids of the visible windows titled exactly $1, waiting (bounded) for one.
-wait_for_window() {
-  timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null || fail "no window '$1'"
-}
-
-# The play field, once it is open: the window with the start screen's title
-# that is not the start screen.
-find_play() {
-  local main=$1
-  for attempt in $(seq 1 50); do
-    for window in $(xdotool search --onlyvisible --name '^Ember2 - Online$' 2>/dev/null); do
-      [ "$window" != "$main" ] && { echo "$window"; return 0; }
-    done
-    sleep 0.2
-  done
-  fail "the play field did not open"
-}
+source "$(dirname "$0")/windows_under_xvfb.sh"
 
 open_settings() {
   local play=$1
@@ -70,7 +54,7 @@ for attempt in 1 2 3; do
   xdotool mousemove --sync $((X + 124)) $((Y + HEIGHT - 250 + 236)) click 1
   timeout 10 xdotool search --sync --onlyvisible --name '^Say Window$' >/dev/null 2>&1 && break
 done
-play=$(find_play "$main")
+play=$(play_window "$main") || fail "the play field did not open"
 
 step "destroying the settings window"
 settings=$(open_settings "$play")

@@ -30,22 +30,7 @@ trap cleanup EXIT
 step() { echo "record: $*"; }
 fail() { echo "record: FAILED: $*" >&2; [ -f "$work/session.txt" ] && cat "$work/session.txt" >&2; exit 1; }
 
-# Waits (bounded) for a visible window whose title is exactly $1; prints ids.
-wait_for_window() {
-  timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null || fail "no window '$1'"
-}
-
-# The play field has the start screen's title; it is the other window.
-play_window() {
-  local main=$1
-  for attempt in $(seq 1 50); do
-    for window in $(xdotool search --onlyvisible --name '^Ember2 - Online$' 2>/dev/null); do
-      [ "$window" != "$main" ] && { echo "$window"; return 0; }
-    done
-    sleep 0.2
-  done
-  return 1
-}
+source "$(dirname "$0")/windows_under_xvfb.sh"
 
 # Clicks at a point of a window's client area, in game pixels; the client
 # area is at the bottom of the window, under the menu bar. Under a window

@@ -31,10 +31,7 @@ step() { echo "smoke: $*"; }
 fail() { echo "smoke: FAILED: $*" >&2; import -window root "$work/failure.png" 2>/dev/null &&
   [ -n "${TT_SMOKE_KEEP:-}" ] && cp "$work/failure.png" "$TT_SMOKE_KEEP/turnip-trek-smoke-failure.png"; exit 1; }
 
-# Waits (bounded) for a visible window whose title is exactly $1; prints ids.
-wait_for_window() {
-  timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null || fail "no window '$1'"
-}
+source "$(dirname "$0")/windows_under_xvfb.sh"
 
 # Clicks at a point of a window's client area, in game pixels. Without a
 # window manager a window is its client area plus the menu bar above it, so

@@ -1,0 +1,21 @@
+# What the tests of the real program under Xvfb share: finding its windows.
+# Sourced; the caller defines fail MESSAGE, which must not return.
+
+# Waits (bounded) for a visible window whose title is exactly $1; prints ids.
+wait_for_window() {
+  timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null || fail "no window '$1'"
+}
+
+# The play field has the start screen's title: it is the visible window of
+# that title other than the start screen $1. Waits up to 10 s; returns 1
+# when it does not open.
+play_window() {
+  local main=$1
+  for attempt in $(seq 1 50); do
+    for window in $(xdotool search --onlyvisible --name '^Ember2 - Online$' 2>/dev/null); do
+      [ "$window" != "$main" ] && { echo "$window"; return 0; }
+    done
+    sleep 0.2
+  done
+  return 1
+}
