@@ -59,7 +59,7 @@ click_in() {
 
 # Waits (bounded) until a window's client width is $2.
 wait_for_width() {
-  for attempt in $(seq 1 50); do
+  for attempt in $(seq 1 100); do
     read -r left top width height < <(client_rect "$1")
     [ "$width" = "$2" ] && return 0
     sleep 0.1
@@ -136,26 +136,31 @@ print(f"smoke: the hero {'left' if moved else 'did not leave'} the starting plac
 sys.exit(0 if sky > pixels // 5 and moved else 1)
 PYTHON
 
+# Each key goes to the play field, whichever window the last step left active.
+key_on_field() {
+  xdotool windowactivate --sync "$play" 2>/dev/null || true
+  xdotool key "$1"
+}
+
 step "Ctrl+Minus: zoom 2"
-xdotool key ctrl+minus
+key_on_field ctrl+minus
 wait_for_width "$play" $((255 * 2))
 wait_for_width "$main" $((379 * 2))
 
 step "F11: fullscreen and back"
-xdotool key F11
+key_on_field F11
 wait_for_width "$play" $screen_width
 xprop -id "$play" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN || fail "the play field is not fullscreen"
-xdotool key F11
+key_on_field F11
 wait_for_width "$play" $((255 * 2))
 
 step "P: pause and resume"
-xdotool windowactivate --sync "$play" 2>/dev/null || true
-xdotool key p
+key_on_field p
 sleep 0.5
 grab_field "$play" 2 "$work/paused1.png"
 sleep 1
 grab_field "$play" 2 "$work/paused2.png"
-xdotool key p
+key_on_field p
 sleep 1
 grab_field "$play" 2 "$work/running.png"
 "$python" - "$work/paused1.png" "$work/paused2.png" "$work/running.png" <<'PYTHON' || fail "P did not pause and resume the game"
@@ -170,7 +175,7 @@ sys.exit(0 if still and moved else 1)
 PYTHON
 
 step "F12: a screenshot in the pictures folder"
-xdotool key F12
+key_on_field F12
 for attempt in $(seq 1 50); do
   shot=$(ls "$work"/Pictures/turnip-trek-*.png 2>/dev/null | head -n 1) || true
   [ -n "$shot" ] && break
