@@ -5,8 +5,8 @@
 #include <set>
 
 #include "game_fixture.h"
-#include "hero/play_state.h"
 #include "level/play_layout.h"
+#include "shell/play_state.h"
 #include "shell/scene_objects.h"
 
 namespace tt {
