@@ -6,10 +6,10 @@
 
 #include "anim/poses.h"
 #include "hero/hero_handlers.h"
-#include "hero/play_field.h"
 #include "level/field_geometry.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
+#include "shell/play_field.h"
 
 namespace tt::hero {
 namespace {

@@ -4,11 +4,11 @@
 // the places that the earlier steps of the same tick have just written.
 
 #include "anim/sprite_bank_layout.h"
-#include "hero/play_field.h"
 #include "items/item_handlers.h"
 #include "level/field_geometry.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
+#include "shell/play_field.h"
 #include "shell/words.h"
 
 namespace tt::items {

@@ -3,7 +3,7 @@
 // The distances and steps that several rules of the play field share, each
 // named once with what it means. Distances are in twips, tops grow downwards.
 
-#include "hero/play_state.h"
+#include "shell/play_state.h"
 #include "shell/units.h"
 
 namespace tt::geometry {

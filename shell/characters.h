@@ -7,8 +7,8 @@
 #include <array>
 #include <string_view>
 
-#include "hero/play_state.h"
 #include "shell/game.h"
+#include "shell/play_state.h"
 #include "shell/start_layout.h"
 #include "shell/units.h"
 

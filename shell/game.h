@@ -10,10 +10,10 @@
 #include <string_view>
 #include <vector>
 
-#include "hero/play_state.h"
 #include "shell/form.h"
 #include "shell/layout.h"
 #include "shell/picture.h"
+#include "shell/play_state.h"
 
 namespace tt {
 

@@ -6,10 +6,10 @@
 
 #include "anim/sprite_bank_layout.h"
 #include "dialogs/settings_layout.h"
-#include "hero/play_field.h"
 #include "level/field_geometry.h"
 #include "level/play_layout.h"
 #include "shell/game.h"
+#include "shell/play_field.h"
 #include "shell/words.h"
 #include "world/world_handlers.h"
 

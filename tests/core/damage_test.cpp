@@ -1,7 +1,7 @@
 // The energy markers after contacts with the enemy.
 
 #include "items/item_handlers.h"
-#include "tests/core/items_fixture.h"
+#include "tests/core/game_fixture.h"
 
 namespace tt::testing {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/core/play_fixture.h"
+#include "tests/core/game_fixture.h"
 #include "world/world_handlers.h"
 
 namespace tt::testing {

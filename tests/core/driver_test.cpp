@@ -5,24 +5,16 @@
 
 #include "app/expectations.h"
 #include "app/options.h"
-#include "game_fixture.h"
 #include "shell/start_layout.h"
+#include "tests/core/game_fixture.h"
 
 namespace tt {
 namespace {
 
-struct ScriptRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using testing::ScriptRun;
 
 ScriptRun runScript(Game& game, std::string_view script) {
-    std::istringstream in{std::string(script)};
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = Driver(game, out, err, "play.txt").run(in);
-    return {status, out.str(), err.str()};
+    return testing::runScript(game, script, "play.txt");
 }
 
 class DriverTest : public testing::GameTest {};
@@ -101,7 +93,7 @@ TEST_F(DriverTest, StopsAtTheFirstBadLineWithItsNumber) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
-        Game fresh(testing::gamePictures());
+        Game fresh(testing::LayoutPictures::instance());
         fresh.start();
         const ScriptRun run = runScript(fresh, "print Main.State\n" + std::string(c.line) +
                                              "\nprint Energy\n");
@@ -118,7 +110,7 @@ TEST_F(DriverTest, TheClockPeriodIsSetOnlyBeforeTheFirstTick) {
     EXPECT_EQ(early.status, 0);
     EXPECT_EQ(game.now(), 4 * 5'000);
 
-    Game fresh(testing::gamePictures());
+    Game fresh(testing::LayoutPictures::instance());
     fresh.start();
     const ScriptRun late = runScript(fresh, "tick 0\nclock 5\n");
     EXPECT_EQ(late.status, 2);
@@ -149,7 +141,7 @@ TEST_F(DriverTest, TheStateAPlayArrivesAtChecksItself) {
     EXPECT_NE(expectation.find(" Say.State=shown"), std::string::npos);
 
     for (const auto& [script, status] : {std::pair{played, 0}, {played + "tick\n", 1}}) {
-        Game again(testing::gamePictures());
+        Game again(testing::LayoutPictures::instance());
         again.start();
         const ScriptRun run = runScript(again, script + expectation + "\n");
         EXPECT_EQ(run.status, status) << run.err;
@@ -186,7 +178,7 @@ TEST_F(DriverTest, ScriptTextIsReadAsEditorsWriteIt) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.script.substr(0, 60));
-        Game fresh(testing::gamePictures());
+        Game fresh(testing::LayoutPictures::instance());
         fresh.start();
         const ScriptRun run = runScript(fresh, c.script);
         EXPECT_EQ(run.status, c.status);

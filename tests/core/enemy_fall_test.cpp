@@ -1,7 +1,7 @@
 // The enemy's fall: the hover, the slanted drop, the ground landing.
 
 #include "items/item_handlers.h"
-#include "tests/core/items_fixture.h"
+#include "tests/core/game_fixture.h"
 
 namespace tt::testing {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "anim/sprite_bank_layout.h"
 #include "items/item_handlers.h"
-#include "tests/core/items_fixture.h"
+#include "tests/core/game_fixture.h"
 
 namespace tt::testing {
 namespace {

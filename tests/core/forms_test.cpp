@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "anim/sprite_bank_layout.h"
-#include "game_fixture.h"
-#include "level/play_layout.h"
 #include "dialogs/say_layout.h"
+#include "level/play_layout.h"
 #include "shell/start_layout.h"
+#include "tests/core/game_fixture.h"
 
 namespace tt {
 namespace {
@@ -159,14 +159,12 @@ TEST_F(GameTest, FileExitAndTheStartScreensCloseBoxEndTheProgram) {
     for (const char* script : {"click Main.mnuExit", "close Main",
                                "click Main.Command1\nclose Play\nclose Main"}) {
         SCOPED_TRACE(script);
-        Game fresh(testing::gamePictures());
+        Game fresh(testing::LayoutPictures::instance());
         fresh.start();
-        std::istringstream in{script};
-        std::ostringstream out;
-        std::ostringstream err;
-        EXPECT_EQ(Driver(fresh, out, err, "t").run(in), 0);
+        const testing::ScriptRun run = testing::runScript(fresh, script);
+        EXPECT_EQ(run.status, 0);
         EXPECT_TRUE(fresh.ended());
-        EXPECT_EQ(out.str(), "ended\n");
+        EXPECT_EQ(run.out, "ended\n");
         EXPECT_EQ(fresh.state(FormId::Play), FormState::Unloaded);
     }
 }

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "dialogs/settings_layout.h"
-#include "tests/core/play_fixture.h"
+#include "tests/core/game_fixture.h"
 #include "world/world_handlers.h"
 
 namespace tt::testing {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "hero/hero_handlers.h"
-#include "tests/core/play_fixture.h"
+#include "tests/core/game_fixture.h"
 
 namespace tt::testing {
 namespace {

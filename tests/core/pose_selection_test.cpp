@@ -5,7 +5,7 @@
 #include <string>
 
 #include "anim/pose_selection.h"
-#include "tests/core/play_fixture.h"
+#include "tests/core/game_fixture.h"
 
 namespace tt::testing {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <set>
 
-#include "game_fixture.h"
-#include "hero/play_state.h"
 #include "level/play_layout.h"
+#include "shell/play_state.h"
 #include "shell/scene_objects.h"
+#include "tests/core/game_fixture.h"
 
 namespace tt {
 namespace {

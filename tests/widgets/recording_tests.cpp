@@ -8,10 +8,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/driver.h"
 #include "shell/qt/session_recorder.h"
 #include "shell/qt/window_replay.h"
 #include "shell/start_layout.h"
+#include "tests/core/script_run.h"
 #include "tests/widgets/window_fixture.h"
 
 namespace tt::testing {
@@ -24,19 +24,10 @@ std::string contents(const std::string& file) {
     return text.str();
 }
 
-struct HeadlessRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-HeadlessRun runHeadless(const std::string& script) {
+ScriptRun runHeadless(const std::string& script) {
     Game game(EmbeddedPictures::instance());
     game.start();
-    std::istringstream in(script);
-    std::ostringstream out, err;
-    const int status = Driver(game, out, err, "session").run(in);
-    return {status, out.str(), err.str()};
+    return runScript(game, script, "session");
 }
 
 class Recording : public WindowTest {
@@ -82,7 +73,7 @@ TEST_F(Recording, EveryKindOfInputIsWrittenAndReplaysToTheSameEnd) {
     EXPECT_NE(body.find(" Play.State=hidden"), std::string::npos) << text;
     EXPECT_EQ(body.substr(body.rfind('\n', body.size() - 2)), "\nclick Main.mnuExit\n");
 
-    const HeadlessRun replayed = runHeadless(text);
+    const ScriptRun replayed = runHeadless(text);
     EXPECT_EQ(replayed.status, 0) << replayed.err;
     EXPECT_EQ(replayed.out, "ended\n");
 }

@@ -1,9 +1,11 @@
 // Every picture a layout names is in the program, at the size the layout
-// gives it, and the pictures that are one bitmap share their pixels.
+// gives it, and the pictures that are one bitmap share their pixels. The
+// core tests stand in pictures of the layouts' sizes for these.
 
 #include <gtest/gtest.h>
 
-#include "game_fixture.h"
+#include "shell/qt/picture_library.h"
+#include "tests/core/game_fixture.h"
 
 namespace tt {
 namespace {
@@ -21,8 +23,8 @@ TEST(Pictures, EveryNameALayoutUsesResolvesAtTheLayoutSize) {
         if (!layout.icon.empty()) {
             const Picture* icon = pictures().find(layout.icon);
             ASSERT_TRUE(icon) << layout.icon;
-            EXPECT_EQ(icon->width, 32);
-            EXPECT_EQ(icon->height, 32);
+            EXPECT_EQ(icon->width, testing::LayoutPictures::kIconPixels);
+            EXPECT_EQ(icon->height, testing::LayoutPictures::kIconPixels);
         }
         for (const ObjectSpec& spec : layout.objects) {
             if (spec.kind != ObjectKind::Image || spec.content.empty()) continue;
@@ -32,6 +34,19 @@ TEST(Pictures, EveryNameALayoutUsesResolvesAtTheLayoutSize) {
             EXPECT_EQ(picture->width * kTwipsPerPixel, spec.width);
             EXPECT_EQ(picture->height * kTwipsPerPixel, spec.height);
         }
+    }
+}
+
+// The core tests run on stand-ins made from the layouts: one for every
+// picture of the program, of the same size.
+TEST(Pictures, TheCoreTestsStandInsMatchThemOneForOne) {
+    const PictureLibrary& standIns = testing::LayoutPictures::instance();
+    for (const auto& [name, picture] : pictures().all()) {
+        SCOPED_TRACE(name);
+        const Picture* standIn = standIns.find(name);
+        ASSERT_TRUE(standIn);
+        EXPECT_EQ(standIn->width, picture.width);
+        EXPECT_EQ(standIn->height, picture.height);
     }
 }
 
@@ -59,7 +74,10 @@ TEST(Pictures, OnlyTheDoorAndTheOpaquePicturesHaveNoTransparentPixels) {
     for (std::uint32_t pixel : *sky->pixels) ASSERT_EQ(pixel, 0xFF3FBFFFu);  // RGB 63, 191, 255
 }
 
-using PicturesInPlay = testing::GameTest;
+class PicturesInPlay : public testing::GameTest {
+protected:
+    PicturesInPlay() : GameTest(EmbeddedPictures::instance()) {}
+};
 
 TEST_F(PicturesInPlay, TheBankAndThePlayFieldShowTheirPicturesByName) {
     EXPECT_EQ(drive("click Main.Command1\nprint GX.EmberRight.Width Play.Enemy1.Picture "

@@ -1,4 +1,4 @@
-#include "hero/play_state.h"
+#include "shell/play_state.h"
 
 #include <array>
 
