@@ -7,6 +7,7 @@
 
 #include "shell/qt/key_codes.h"
 #include "shell/qt/measurement.h"
+#include "shell/qt/smooth_labels.h"
 
 namespace tt {
 ClientArea::ClientArea(const Game& game, FormId form, const Zoom& zoom, FormInput* input,
@@ -101,6 +102,7 @@ void ClientArea::paintEvent(QPaintEvent* event) {
     if (drawn.height() < device.height())
         painter.fillRect(QRect(0, drawn.height(), device.width(), device.height() - drawn.height()),
                          painter_.backColour());
+    drawSmoothLabels(painter, *objects, frame.rect(), scale);
     if (overlay_ && !grabbing_) overlay_->paint(painter, QRect(QPoint(), drawn), scale);
     if (Measurement* record = Measurement::active())
         record->paint(form_, drawNanos_ + timer.nsecsElapsed());

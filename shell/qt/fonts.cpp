@@ -80,6 +80,8 @@ QFont outline(const QString& family, float points, bool bold, qreal scale) {
 
 void loadGameFonts() { faces(); }
 
+bool isSmoothFace(const FontSpec& spec) { return isTitleFace(spec); }
+
 bool isBitmapFace(const QFont& font) {
     const QString& bitmap = faces().bitmapSans;
     return !bitmap.isEmpty() && font.family() == bitmap;

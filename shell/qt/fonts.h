@@ -23,6 +23,11 @@ QFont sceneFont(const FontSpec& spec);
 // same style, since the controls are not zoomed as pictures are.
 QFont controlFont(const FontSpec& spec, const Zoom& zoom);
 
+// Faces of smooth curves (the title's script), drawn at the screen's own
+// resolution after the scene is zoomed: zoomed up from one game pixel, their
+// soft edges would turn into grey blocks.
+bool isSmoothFace(const FontSpec& spec);
+
 // Bitmap faces have no bold strikes; their bold is drawn twice, a pixel
 // apart, with each letter advanced one pixel more, as classic desktops do.
 bool isBitmapFace(const QFont& font);

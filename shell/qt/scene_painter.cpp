@@ -69,7 +69,8 @@ void ScenePainter::drawLabel(QPainter& painter, const Label& label, std::size_t 
     const QRect shown = box.intersected(frame_.rect());
     if (shown.isEmpty()) return;
     if (label.opaqueBackground) painter.fillRect(shown, backColour_);
-    if (label.caption.empty()) return;
+    // Smooth faces are drawn by the window, at its own resolution.
+    if (label.caption.empty() || isSmoothFace(label.font)) return;
     // Laying text out is slow next to copying pixels, so a caption is drawn
     // once into a picture of its own and reused until it changes.
     LabelText& text = labelTexts_[index];
@@ -180,8 +181,9 @@ QRect ScenePainter::refresh(const FormObjects& objects, bool everything) {
     std::swap(frame_, previous_);
     if (frame_.size() != size) frame_ = QImage(size, QImage::Format_RGB32);
     render(objects);
-    return first || everything || previous_.size() != size ? frame_.rect()
-                                                           : difference(previous_, frame_);
+    const QRect smooth = smoothLabels_.changes(objects, frame_.rect());
+    if (first || everything || previous_.size() != size) return frame_.rect();
+    return difference(previous_, frame_) | smooth;
 }
 
 std::uint64_t ScenePainter::fingerprint(const FormLayout& layout, const FormObjects& objects) {
@@ -201,6 +203,10 @@ std::uint64_t ScenePainter::fingerprint(const FormLayout& layout, const FormObje
         print.add(label.width);
         print.add(label.height);
         print.add(label.caption);
+        print.add(static_cast<std::uint64_t>(label.colour.has_value()));
+        if (label.colour)
+            print.add(static_cast<std::uint64_t>(label.colour->red << 16 |
+                                                 label.colour->green << 8 | label.colour->blue));
         print.add(static_cast<std::uint64_t>(label.opaqueBackground));
     }
     print.add(static_cast<std::uint64_t>(layout.objects.size()));

@@ -2,7 +2,8 @@
 
 // Draws a form's scene: the back colour, then its visible images and labels
 // from the bottom of the z-order to the top, at one screen pixel per game
-// pixel. The window scales the result with crisp pixels as it paints.
+// pixel. The window scales the result with crisp pixels as it paints, then
+// draws the labels in a smooth face over it (see smooth_labels.h).
 
 #include <cstdint>
 #include <string>
@@ -14,6 +15,7 @@
 #include <QRect>
 
 #include "shell/form.h"
+#include "shell/qt/smooth_labels.h"
 #include "shell/qt/zoom.h"
 
 namespace tt {
@@ -24,7 +26,8 @@ public:
 
     // Draws the scene afresh and returns the part of the client area, in
     // game pixels, that looks different from the last time (all of it the
-    // first time, or when `everything` is asked for).
+    // first time, or when `everything` is asked for). The smooth labels'
+    // places count as changed when they do, though the frame leaves them out.
     QRect refresh(const FormObjects& objects, bool everything = false);
     // The last scene drawn, one pixel per game pixel.
     const QImage& frame() const { return frame_; }
@@ -54,6 +57,7 @@ private:
         QImage image;
     };
     std::vector<LabelText> labelTexts_;
+    SmoothLabelTracker smoothLabels_;
     QImage frame_;
     QImage previous_;
 };
