@@ -6,9 +6,12 @@
 # window repainting at the same rate, the resident memory, and the time to
 # paint one play-field frame at zoom 1 and at zoom 4. For these figures the
 # whole play field is repainted at every clock tick, the most it can ever
-# paint; one more run at zoom 4 paints only what changed, as in play.
-# Needs xvfb, xdotool and a C++ compiler with Qt's development files
-# (tools/setup.sh installs them).
+# paint; one more run at zoom 4 paints only what changed, as in play. Then,
+# under a window manager, it plays fullscreen (F11) on a 1920 x 1080 screen
+# for SECONDS against a bare window of the field's fullscreen size, and on a
+# 3840 x 2160 screen for the time of a full fullscreen repaint.
+# Needs xvfb, openbox, xdotool and a C++ compiler with Qt's development
+# files (tools/setup.sh installs them).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -16,20 +19,25 @@ program=$(realpath "${1:-$root/build/turnip-trek}")
 seconds=${2:-30}
 period_ms=16
 
-if [ "${BENCH_INSIDE:-}" != 1 ]; then
-  for tool in xvfb-run xdotool g++ pkg-config; do
+# Each part runs in an X server of its own size: the outer run starts them
+# one after the other, sharing one work folder, and sums up.
+if [ -z "${BENCH_PART:-}" ]; then
+  for tool in xvfb-run xdotool g++ pkg-config openbox; do
     command -v "$tool" >/dev/null || { echo "window_bench: $tool is missing" >&2; exit 1; }
   done
-  BENCH_INSIDE=1 exec timeout $((seconds * 3 + 180)) \
-    xvfb-run -a -s "-screen 0 2560x1600x24" "$0" "$program" "$seconds"
+  BENCH_WORK=$(mktemp -d)
+  trap 'rm -rf "$BENCH_WORK"' EXIT
+  export BENCH_WORK
+  for part in windowed:2560x1600 fullhd:1920x1080 uhd:3840x2160; do
+    BENCH_PART=${part%%:*} timeout $((seconds * 3 + 180)) \
+      xvfb-run -a -s "-screen 0 ${part#*:}x24" "$0" "$program" "$seconds"
+  done
+  BENCH_PART=summary "$0" "$program" "$seconds"
+  exit
 fi
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+work=$BENCH_WORK
 
-# The bare window, built from its one source file.
-g++ -std=c++20 -O2 -fPIC "$root/bench/window/bare_window.cpp" -o "$work/bare_window" \
-  $(pkg-config --cflags --libs Qt6Widgets)
 
 # CPU ticks (user + system) and resident kB of a process, from /proc.
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
@@ -50,7 +58,7 @@ click_in() {
 # "CPU_TICKS RESIDENT_KB" over the played time (after the start-up) to
 # RESULT, once the program has ended and written its record.
 play() {
-  local zoom=$1 record=$2 time=$3 result=$4 repaint=${5:-1}
+  local zoom=$1 record=$2 time=$3 result=$4 repaint=${5:-1} fullscreen=${6:-}
   # The program ends itself a little after the played time.
   TT_MEASURE=$record TT_MEASURE_SECONDS=$((time + 10)) TT_MEASURE_REPAINT=$repaint QT_QPA_PLATFORM=xcb \
     "$program" --zoom "$zoom" --clock-ms "$period_ms" >/dev/null 2>&1 &
@@ -65,8 +73,11 @@ play() {
   for window in $(xdotool search --onlyvisible --name '^Ember2 - Online$'); do
     [ "$window" != "$main" ] && play=$window
   done
-  xdotool windowfocus "$play" 2>/dev/null || true
-  sleep 1
+  xdotool windowactivate --sync "$play" 2>/dev/null || xdotool windowfocus "$play" 2>/dev/null || true
+  # Past the keys panel, and fullscreen where asked.
+  xdotool key h
+  [ -n "$fullscreen" ] && xdotool key F11
+  sleep 1.5
   local before
   before=$(cpu_ticks "$pid")
   local end=$((SECONDS + time))
@@ -91,24 +102,63 @@ bare() {
   wait "$pid" || true
 }
 
-echo "window_bench: playing ${seconds} s at zoom 1 ..."
-play 1 "$work/zoom1.txt" "$seconds" "$work/game.cpu"
+# A window manager, for fullscreen as on a desktop.
+with_window_manager() {
+  openbox >/dev/null 2>&1 &
+  for attempt in $(seq 1 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && return 0
+    sleep 0.1
+  done
+  echo "window_bench: openbox did not start" >&2
+  exit 1
+}
+
+case "$BENCH_PART" in
+windowed)
+  # The bare window, built from its one source file.
+  g++ -std=c++20 -O2 -fPIC "$root/bench/window/bare_window.cpp" -o "$work/bare_window" \
+    $(pkg-config --cflags --libs Qt6Widgets)
+  echo "window_bench: playing ${seconds} s at zoom 1 ..."
+  play 1 "$work/zoom1.txt" "$seconds" "$work/game.cpu"
+  echo "window_bench: a bare window for ${seconds} s ..."
+  bare 255 158 "$seconds" "$work/bare.cpu"
+  echo "window_bench: playing 10 s at zoom 4 ..."
+  play 4 "$work/zoom4.txt" 10 "$work/zoom4.cpu"
+  echo "window_bench: playing 10 s at zoom 4, repainting only what changed ..."
+  play 4 "$work/zoom4-changes.txt" 10 "$work/changes.cpu" 0
+  exit
+  ;;
+fullhd)
+  with_window_manager
+  echo "window_bench: playing ${seconds} s fullscreen at 1920 x 1080 ..."
+  play 1 "$work/fullhd.txt" "$seconds" "$work/fullhd.cpu" 1 fullscreen
+  echo "window_bench: a bare window of the fullscreen field for ${seconds} s ..."
+  bare $((255 * 6)) $((158 * 6)) "$seconds" "$work/bare-fullhd.cpu"
+  exit
+  ;;
+uhd)
+  with_window_manager
+  echo "window_bench: playing 10 s fullscreen at 3840 x 2160 ..."
+  play 1 "$work/uhd.txt" 10 "$work/uhd.cpu" 1 fullscreen
+  exit
+  ;;
+esac
+
 read -r game_cpu game_rss <"$work/game.cpu"
-echo "window_bench: a bare window for ${seconds} s ..."
-bare 255 158 "$seconds" "$work/bare.cpu"
 read -r bare_cpu bare_rss <"$work/bare.cpu"
-echo "window_bench: playing 10 s at zoom 4 ..."
-play 4 "$work/zoom4.txt" 10 "$work/zoom4.cpu"
 read -r _ zoom4_rss <"$work/zoom4.cpu"
-echo "window_bench: playing 10 s at zoom 4, repainting only what changed ..."
-play 4 "$work/zoom4-changes.txt" 10 "$work/changes.cpu" 0
+read -r fullhd_cpu _ <"$work/fullhd.cpu"
+read -r bare_fullhd_cpu _ <"$work/bare-fullhd.cpu"
 
 "${TT_PYTHON:-/usr/bin/python3}" - "$work/zoom1.txt" "$work/zoom4.txt" "$work/zoom4-changes.txt" "$period_ms" "$game_cpu" "$bare_cpu" \
-  "$game_rss" "$bare_rss" "$zoom4_rss" "$(getconf CLK_TCK)" "$seconds" <<'PYTHON'
+  "$game_rss" "$bare_rss" "$zoom4_rss" "$(getconf CLK_TCK)" "$seconds" \
+  "$work/uhd.txt" "$fullhd_cpu" "$bare_fullhd_cpu" <<'PYTHON'
 import sys
 
 zoom1, zoom4, changes, period = sys.argv[1], sys.argv[2], sys.argv[3], float(sys.argv[4])
 game_cpu, bare_cpu, game_rss, bare_rss, zoom4_rss, hz, seconds = map(float, sys.argv[5:12])
+uhd = sys.argv[12]
+fullhd_cpu, bare_fullhd_cpu = map(float, sys.argv[13:15])
 
 def records(path):
     ticks, paints = [], []
@@ -133,10 +183,14 @@ print(f"clock period: configured {period:.0f} ms, mean {mean:.3f} ms "
       f"({100 * (mean - period) / period:+.2f} %), p99 {percentile(periods, 0.99):.3f} ms "
       f"({percentile(periods, 0.99) / period:.2f} periods), max {max(periods):.3f} ms, "
       f"{len(periods)} periods")
-print(f"CPU time over {seconds:.0f} s: game {game_cpu / hz:.2f} s, bare window {bare_cpu / hz:.2f} s, "
+print(f"CPU time over {seconds:.0f} s at zoom 1: game {game_cpu / hz:.2f} s, bare window {bare_cpu / hz:.2f} s, "
       f"ratio {game_cpu / max(bare_cpu, 1):.2f}")
+print(f"CPU time over {seconds:.0f} s fullscreen at 1920 x 1080: game {fullhd_cpu / hz:.2f} s, "
+      f"bare window {bare_fullhd_cpu / hz:.2f} s, ratio {fullhd_cpu / max(bare_fullhd_cpu, 1):.2f}")
+_, paints_uhd = records(uhd)
 for name, paints in (("zoom 1", paints1), ("zoom 4", paints4),
-                     ("zoom 4, changed part only, as in play", paints_changed)):
+                     ("zoom 4, changed part only, as in play", paints_changed),
+                     ("fullscreen at 3840 x 2160 (zoom 13)", paints_uhd)):
     if paints:
         print(f"play-field paint at {name}: mean {sum(paints) / len(paints) / 1e6:.3f} ms, "
               f"p99 {percentile(paints, 0.99) / 1e6:.3f} ms over {len(paints)} paints")
