@@ -43,9 +43,12 @@ work=$BENCH_WORK
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 resident_kb() { awk '/^VmRSS/ { print $2 }' "/proc/$1/status"; }
 
-wait_for_window() {
-  timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+fail() {
+  echo "window_bench: $*" >&2
+  exit 1
 }
+# wait_for_window and start_window_manager, shared with the tests.
+source "$root/tests/widgets/windows_under_xvfb.sh"
 
 click_in() {
   local window=$1 client_height=$2 x=$3 y=$4
@@ -64,7 +67,7 @@ play() {
     "$program" --zoom "$zoom" --clock-ms "$period_ms" >/dev/null 2>&1 &
   local pid=$!
   local main
-  main=$(wait_for_window "Ember2 - Online")
+  main=$(wait_for_window "Ember2 - Online" | head -n 1)
   sleep 0.5
   click_in "$main" $((250 * zoom)) $((145 * zoom)) $((135 * zoom))
   click_in "$main" $((250 * zoom)) $((124 * zoom)) $((236 * zoom))
@@ -102,17 +105,6 @@ bare() {
   wait "$pid" || true
 }
 
-# A window manager, for fullscreen as on a desktop.
-with_window_manager() {
-  openbox >/dev/null 2>&1 &
-  for attempt in $(seq 1 50); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && return 0
-    sleep 0.1
-  done
-  echo "window_bench: openbox did not start" >&2
-  exit 1
-}
-
 case "$BENCH_PART" in
 windowed)
   # The bare window, built from its one source file.
@@ -129,7 +121,8 @@ windowed)
   exit
   ;;
 fullhd)
-  with_window_manager
+  # A window manager, for fullscreen as on a desktop.
+  start_window_manager "$work"
   echo "window_bench: playing ${seconds} s fullscreen at 1920 x 1080 ..."
   play 1 "$work/fullhd.txt" "$seconds" "$work/fullhd.cpu" 1 fullscreen
   echo "window_bench: a bare window of the fullscreen field for ${seconds} s ..."
@@ -137,7 +130,8 @@ fullhd)
   exit
   ;;
 uhd)
-  with_window_manager
+  # A window manager, for fullscreen as on a desktop.
+  start_window_manager "$work"
   echo "window_bench: playing 10 s fullscreen at 3840 x 2160 ..."
   play 1 "$work/uhd.txt" 10 "$work/uhd.cpu" 1 fullscreen
   exit

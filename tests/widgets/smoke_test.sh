@@ -75,13 +75,7 @@ grab_field() {
 }
 
 step "starting the window manager"
-HOME=$work openbox >"$work/wm.txt" 2>&1 &
-wm_pid=$!
-for attempt in $(seq 1 50); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
-  sleep 0.1
-done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window || fail "openbox did not start"
+start_window_manager "$work"
 
 step "starting $program without --zoom"
 HOME=$work XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb "$program" >"$work/out.txt" 2>&1 &

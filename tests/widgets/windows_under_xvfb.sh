@@ -19,3 +19,17 @@ play_window() {
   done
   return 1
 }
+
+# Starts openbox with its settings under $1 and waits (bounded) until it has
+# settled in: it names itself on the root window early, and a window mapped
+# before it has loaded its theme may be left unmanaged and unmapped. Sets
+# wm_pid.
+start_window_manager() {
+  HOME=$1 openbox </dev/null >"$1/openbox.txt" 2>&1 &
+  wm_pid=$!
+  for attempt in $(seq 1 100); do
+    xprop -root _OB_THEME 2>/dev/null | grep -q '"' && { sleep 0.5; return 0; }
+    sleep 0.1
+  done
+  fail "openbox did not start: $(cat "$1/openbox.txt")"
+}
