@@ -43,12 +43,6 @@ fail() { echo "smoke: FAILED: $*" >&2; import -window root "$work/failure.png" 2
 
 source "$(dirname "$0")/windows_under_xvfb.sh"
 
-# A window's client rectangle as "X Y WIDTH HEIGHT", frame left out.
-client_rect() {
-  xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
-    /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
-}
-
 # Clicks at a point of a window's client area, in game pixels at a zoom. The
 # client area is at the bottom of the window, under the menu bar.
 click_in() {

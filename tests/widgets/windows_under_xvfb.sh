@@ -33,3 +33,9 @@ start_window_manager() {
   done
   fail "openbox did not start: $(cat "$1/openbox.txt")"
 }
+
+# A window's client rectangle as "X Y WIDTH HEIGHT", the frame left out.
+client_rect() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+    /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
+}
