@@ -15,7 +15,7 @@
 namespace {
 
 int runHeadless(const tt::Options& options, std::istream& script, tt::Game& game) {
-    tt::Driver::Screenshot screenshot = [zoom = options.zoom](const tt::Game& shown, tt::FormId form,
+    tt::Driver::Screenshot screenshot = [zoom = options.zoom.value_or(1)](const tt::Game& shown, tt::FormId form,
                                                               const std::string& file) {
         return tt::screenshotForm(shown, form, file, zoom);
     };
@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options->help) {
-        std::cout << tt::kUsage;
+        std::cout << tt::helpText();
         return 0;
     }
     if (options->version) {

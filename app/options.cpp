@@ -1,7 +1,9 @@
 #include "app/options.h"
 
-#include "app/numbers.h"
+#include <algorithm>
 
+#include "app/key_help.h"
+#include "app/numbers.h"
 #include "app/quote.h"
 
 namespace tt {
@@ -14,10 +16,38 @@ const char* const kUsage =
     "  --headless     run without a window, reading driver commands from SCRIPT\n"
     "                 (standard input when SCRIPT is absent or -)\n"
     "  --clock-ms N   the clock period in milliseconds, 1 to 20 (default 16)\n"
-    "  --zoom N       scale every window by N, 1 to 6 (default 1)\n"
+    "  --zoom N       scale every window by N, 1 to 6 (default: the largest that\n"
+    "                 fits the screen; 1 with --headless)\n"
     "  --record FILE  write the session to FILE as a driver script that replays it\n"
     "  --replay FILE  play a recording in the windows and say whether it matched\n"
     "  --no-gamepad   leave game controllers alone\n";
+
+namespace {
+
+template <std::size_t Count>
+void listKeys(std::string& text, const std::array<KeyHelp, Count>& keys, std::size_t column) {
+    for (const KeyHelp& key : keys) {
+        text += "  ";
+        text += key.keys;
+        text.append(column - key.keys.size(), ' ');
+        text += key.does;
+        text += '\n';
+    }
+}
+
+}  // namespace
+
+std::string helpText() {
+    std::size_t column = 0;
+    for (const KeyHelp& key : kKeyHelp) column = std::max(column, key.keys.size() + 2);
+    for (const KeyHelp& key : kWindowKeyHelp) column = std::max(column, key.keys.size() + 2);
+    std::string text = kUsage;
+    text += "keys on the play field:\n";
+    listKeys(text, kKeyHelp, column);
+    text += "more keys:\n";
+    listKeys(text, kWindowKeyHelp, column);
+    return text;
+}
 
 std::optional<Options> parseOptions(const std::vector<std::string>& arguments, std::string& error) {
     Options options;

@@ -20,11 +20,29 @@ ClientArea::ClientArea(const Game& game, FormId form, const Zoom& zoom, FormInpu
       input_(input),
       painter_(layout_) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(zoom_.logicalSize(toPixels(layout_.clientWidth)),
-                 zoom_.logicalSize(toPixels(layout_.clientHeight)));
+    setZoom(zoom);
     // The play field takes the keys itself; forms with controls leave the
     // focus to them.
     if (formDefinition(form).behaviour.keyDown) setFocusPolicy(Qt::StrongFocus);
+}
+
+void ClientArea::setZoom(const Zoom& zoom) {
+    zoom_ = zoom;
+    setFixedSize(zoom_.logicalSize(toPixels(layout_.clientWidth)),
+                 zoom_.logicalSize(toPixels(layout_.clientHeight)));
+    update();
+}
+
+void ClientArea::setOverlay(const FieldOverlay* overlay) {
+    overlay_ = overlay;
+    update();
+}
+
+QPixmap ClientArea::grabScene() {
+    grabbing_ = true;
+    QPixmap picture = grab();
+    grabbing_ = false;
+    return picture;
 }
 
 void ClientArea::syncScene(const FormObjects& objects) {
@@ -85,6 +103,7 @@ void ClientArea::paintEvent(QPaintEvent* event) {
         painter.fillRect(QRect(0, drawn.height(), device.width(), device.height() - drawn.height()),
                          painter_.backColour());
     drawSmoothLabels(painter, *objects, frame.rect(), scale);
+    if (overlay_ && !grabbing_) overlay_->paint(painter, QRect(QPoint(), drawn), scale);
     if (Measurement* record = Measurement::active())
         record->paint(form_, drawNanos_ + timer.nsecsElapsed());
     drawNanos_ = 0;

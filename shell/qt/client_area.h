@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "shell/game.h"
+#include "shell/qt/field_overlay.h"
 #include "shell/qt/form_input.h"
 #include "shell/qt/scene_painter.h"
 #include "shell/qt/zoom.h"
@@ -26,6 +27,14 @@ public:
     void syncScene(const FormObjects& objects);
     // The topmost visible image under a game pixel that has a click handler.
     std::optional<std::string_view> clickableImageAt(QPoint pixel) const;
+
+    const Zoom& zoom() const { return zoom_; }
+    // Takes the size of the layout at another zoom and repaints.
+    void setZoom(const Zoom& zoom);
+    // What to draw over the scene for the player; nullptr for nothing.
+    void setOverlay(const FieldOverlay* overlay);
+    // What the scene shows, controls included, without the overlay.
+    QPixmap grabScene();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -47,6 +56,8 @@ private:
     // How long drawing the scene took, counted into the next paint.
     std::int64_t drawNanos_ = 0;
     std::optional<std::string_view> pressed_;
+    const FieldOverlay* overlay_ = nullptr;
+    bool grabbing_ = false;
 };
 
 }  // namespace tt

@@ -1,6 +1,7 @@
 #include "shell/qt/form_window.h"
 
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include "shell/qt/client_area.h"
 #include "shell/qt/fonts.h"
 #include "shell/qt/window_icon.h"
+#include "shell/qt/zoom_fit.h"
 
 namespace tt {
 namespace {
@@ -48,17 +50,82 @@ FormWindow::FormWindow(const Game& game, FormId form, int zoom, FormInput* input
     : game_(game),
       form_(form),
       layout_(formDefinition(form).layout),
-      zoom_{zoom, screenRatio()},
+      windowZoom_(zoom),
       input_(input) {
     setObjectName(toQString(layout_.name));
     setWindowTitle(toQString(layout_.caption));
     if (const QIcon icon = formIcon(game, layout_.icon); !icon.isNull()) setWindowIcon(icon);
-    client_ = new ClientArea(game, form, zoom_, input, this);
-    setCentralWidget(client_);
+    // The client area sits in the middle of a black stage, which is no
+    // bigger than the client area unless the window is fullscreen.
+    auto* stage = new QWidget(this);
+    stage->setAutoFillBackground(true);
+    QPalette black = stage->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    stage->setPalette(black);
+    auto* centre = new QGridLayout(stage);
+    centre->setContentsMargins(0, 0, 0, 0);
+    client_ = new ClientArea(game, form, Zoom{zoom, screenRatio()}, input, stage);
+    centre->addWidget(client_, 0, 0, Qt::AlignCenter);
+    setCentralWidget(stage);
     buildMenus();
     buildControls();
+    applyZoom(client_->zoom());
     // The client area has the layout's size; the window is built around it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The client area's own place: the frame is not back yet.
+    setGeometry(QRect(windowedGeometry_.topLeft(), size()));
+}
+
+const Zoom& FormWindow::zoom() const { return client_->zoom(); }
+
+void FormWindow::setOverlay(const FieldOverlay* overlay) { client_->setOverlay(overlay); }
+
+void FormWindow::setWindowZoom(int factor) {
+    windowZoom_ = factor;
+    if (!fullScreen_) applyZoom(Zoom{factor, screenRatio()});
+}
+
+// The controls and the menus grow with the zoom, as the scene does.
+void FormWindow::applyZoom(const Zoom& zoom) {
+    client_->setZoom(zoom);
+    const QFont menuFont = controlFont({}, zoom);
+    if (!layout_.menus.empty()) {
+        menuBar()->setFont(menuFont);
+        for (QMenu* menu : menuBar()->findChildren<QMenu*>()) menu->setFont(menuFont);
+    }
+    for (const ObjectSpec& spec : layout_.objects) {
+        QWidget* widget = client_->findChild<QWidget*>(toQString(spec.name));
+        if (spec.kind == ObjectKind::CommandButton && widget)
+            widget->setFont(controlFont(spec.font, zoom));
+        if (spec.kind == ObjectKind::TextBox && widget) widget->setFont(menuFont);
+    }
+    if (const FormObjects* objects = game_.loaded(form_)) syncControls(*objects);
+    if (layout()) layout()->activate();
+}
+
+void FormWindow::setFullScreen(bool on) {
+    if (on == fullScreen_) return;
+    fullScreen_ = on;
+    const QScreen* shown = screen();
+    const qreal ratio = shown ? shown->devicePixelRatio() : screenRatio();
+    if (on) {
+        windowedGeometry_ = geometry();
+        const QSize field(toPixels(layout_.clientWidth), toPixels(layout_.clientHeight));
+        const QSize screenSize = shown ? shown->geometry().size() : size();
+        layout()->setSizeConstraint(QLayout::SetNoConstraint);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        menuBar()->hide();
+        applyZoom(Zoom{zoomFillingScreen(screenSize, field, ratio), ratio});
+        showFullScreen();
+        return;
+    }
+    showNormal();
+    if (!layout_.menus.empty()) menuBar()->show();
+    applyZoom(Zoom{windowZoom_, ratio});
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The client area's own place: the frame is not back yet.
+    setGeometry(QRect(windowedGeometry_.topLeft(), size()));
 }
 
 FormWindow::~FormWindow() = default;
@@ -67,14 +134,10 @@ QWidget* FormWindow::clientArea() const { return client_; }
 
 void FormWindow::buildMenus() {
     if (layout_.menus.empty()) return;
-    // The menus grow with the zoom, as the controls do.
-    const QFont font = controlFont({}, zoom_);
-    menuBar()->setFont(font);
     for (const MenuSpec& top : layout_.menus) {
         if (!top.parent.empty()) continue;
         QMenu* menu = menuBar()->addMenu(toQString(top.caption));
         menu->setObjectName(toQString(top.name));
-        menu->setFont(font);
         for (const MenuSpec& item : layout_.menus) {
             if (item.parent != top.name) continue;
             QAction* action = menu->addAction(toQString(item.caption));
@@ -91,7 +154,6 @@ void FormWindow::buildMenus() {
 }
 
 void FormWindow::buildControls() {
-    const FormObjects* objects = game_.loaded(form_);
     const auto indices = kindIndices(layout_.objects);
     for (std::size_t row = 0; row < layout_.objects.size(); ++row) {
         const ObjectSpec& spec = layout_.objects[row];
@@ -100,7 +162,6 @@ void FormWindow::buildControls() {
         case ObjectKind::CommandButton: {
             auto* button = new QPushButton(toQString(spec.content), client_);
             button->setObjectName(toQString(spec.name));
-            button->setFont(controlFont(spec.font, zoom_));
             // A button with the focus is pressed by Enter as well as Space.
             button->setAutoDefault(true);
             const std::string_view name = spec.name;
@@ -114,7 +175,6 @@ void FormWindow::buildControls() {
         case ObjectKind::TextBox: {
             auto* box = new QLineEdit(client_);
             box->setObjectName(toQString(spec.name));
-            box->setFont(controlFont({}, zoom_));
             box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             const TextBoxRef ref{form_, index};
             connect(box, &QLineEdit::textEdited, this, [this, ref](const QString& text) {
@@ -155,13 +215,12 @@ void FormWindow::buildControls() {
         if (previous) setTabOrder(previous, widget);
         previous = widget;
     }
-    if (objects) syncControls(*objects);
 }
 
 void FormWindow::syncControls(const FormObjects& objects) {
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         const CommandButton& button = objects.buttons[i];
-        place(buttons_[i], button, zoom_);
+        place(buttons_[i], button, zoom());
         buttons_[i]->setEnabled(button.enabled);
         if (shownCaptions_[i] == button.caption) continue;
         shownCaptions_[i] = button.caption;
@@ -169,7 +228,7 @@ void FormWindow::syncControls(const FormObjects& objects) {
     }
     for (std::size_t i = 0; i < textBoxes_.size(); ++i) {
         const TextBox& box = objects.textBoxes[i];
-        place(textBoxes_[i], box, zoom_);
+        place(textBoxes_[i], box, zoom());
         if (shownTexts_[i] == box.text) continue;
         shownTexts_[i] = box.text;
         // What the player has just typed is already there; setting it again
@@ -179,7 +238,7 @@ void FormWindow::syncControls(const FormObjects& objects) {
     }
     for (std::size_t i = 0; i < scrollBars_.size(); ++i) {
         const HScrollBar& bar = objects.scrollBars[i];
-        place(scrollBars_[i], bar, zoom_);
+        place(scrollBars_[i], bar, zoom());
         if (scrollBars_[i]->value() == bar.value && scrollBars_[i]->minimum() == bar.minimum &&
             scrollBars_[i]->maximum() == bar.maximum)
             continue;
@@ -209,7 +268,7 @@ void FormWindow::focusFirstControl() {
 
 QPixmap FormWindow::grabClientArea() {
     syncFromGame();
-    return client_->grab();
+    return client_->grabScene();
 }
 
 QPushButton* FormWindow::button(std::string_view name) const { return named(buttons_, name); }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "shell/game.h"
+#include "shell/qt/field_overlay.h"
 #include "shell/qt/form_input.h"
 #include "shell/qt/scene_painter.h"
 #include "shell/qt/zoom.h"
@@ -32,7 +33,16 @@ public:
     ~FormWindow() override;
 
     FormId form() const { return form_; }
-    const Zoom& zoom() const { return zoom_; }
+    // The zoom the client area shows now: the window's, or fullscreen's.
+    const Zoom& zoom() const;
+    // The zoom of the window when it is not fullscreen.
+    int windowZoom() const { return windowZoom_; }
+    void setWindowZoom(int factor);
+    // Fullscreen shows the client area alone, at the largest zoom that
+    // fits the screen, in the middle of a black screen.
+    void setFullScreen(bool on);
+    bool fullScreen() const { return fullScreen_; }
+    void setOverlay(const FieldOverlay* overlay);
     QWidget* clientArea() const;
     QPushButton* button(std::string_view name) const;
     QLineEdit* textBox(std::string_view name) const;
@@ -52,12 +62,15 @@ protected:
 private:
     void buildMenus();
     void buildControls();
+    void applyZoom(const Zoom& zoom);
     void syncControls(const FormObjects& objects);
 
     const Game& game_;
     FormId form_;
     const FormLayout& layout_;
-    Zoom zoom_;
+    int windowZoom_;
+    bool fullScreen_ = false;
+    QRect windowedGeometry_;
     FormInput* input_;
     ClientArea* client_ = nullptr;
     std::vector<QPushButton*> buttons_;

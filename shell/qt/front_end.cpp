@@ -1,10 +1,6 @@
 #include "shell/qt/front_end.h"
 
 #include <QApplication>
-#include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include "app/quote.h"
 
@@ -18,9 +14,11 @@
 #include "shell/qt/measurement.h"
 #include "shell/qt/session_recorder.h"
 #include "shell/qt/signal_watch.h"
+#include "shell/qt/whole_file.h"
 #include "shell/qt/window_icon.h"
 #include "shell/qt/window_replay.h"
 #include "shell/qt/window_set.h"
+#include "shell/qt/zoom_fit.h"
 
 namespace tt {
 namespace {
@@ -32,7 +30,7 @@ int refuse(const std::string& error) {
 
 }  // namespace
 
-int runWindows(Game& game, int zoom, const SessionFiles& session, bool gamepads) {
+int runWindows(Game& game, std::optional<int> zoom, const SessionFiles& session, bool gamepads) {
     loadGameFonts();
     QApplication::setApplicationName(QStringLiteral("turnip-trek"));
     QApplication::setApplicationDisplayName(QStringLiteral("Turnip Trek 2"));
@@ -42,7 +40,7 @@ int runWindows(Game& game, int zoom, const SessionFiles& session, bool gamepads)
     // The game decides when it ends, not the last window.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    WindowSet windows(game, zoom);
+    WindowSet windows(game, startingZoom(game, zoom, std::cerr));
     std::string error;
     // Both files are opened before any window shows, so a bad one is refused
     // before the game starts.
@@ -60,6 +58,7 @@ int runWindows(Game& game, int zoom, const SessionFiles& session, bool gamepads)
     }
     GameClock clock(game, [&windows] { windows.sync(); });
     if (replay) clock.setStep([&replay] { replay->step(); });
+    windows.onPauseChanged([&clock](bool paused) { clock.setPaused(paused); });
     // exit, not quit: quitting first asks every window to close, and a
     // window's close box belongs to the game.
     windows.onEnded([&clock] {
@@ -77,6 +76,7 @@ int runWindows(Game& game, int zoom, const SessionFiles& session, bool gamepads)
     int status = 0;
     if (!game.ended()) {
         const auto pads = gamepads ? GamepadPoller::start(game, windows) : nullptr;
+        if (pads) pads->mapping().onStart([&windows] { windows.togglePause(); });
         clock.start();
         status = QApplication::exec();
     }
@@ -89,28 +89,6 @@ int runWindows(Game& game, int zoom, const SessionFiles& session, bool gamepads)
     return status;
 }
 
-namespace {
-
-// Writes the whole of `bytes` or nothing: a file is written beside its place
-// and renamed there only once complete. A device or a pipe has no file to
-// replace and is written in place. Returns why it failed, empty on success.
-QString writeWhole(const QString& path, const QByteArray& bytes) {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile() && !info.isDir()) {
-        QFile device(path);
-        if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-            device.write(bytes) != bytes.size())
-            return device.errorString();
-        return {};
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return {};
-}
-
-}  // namespace
-
 std::string screenshotForm(const Game& game, FormId form, const std::string& file, int zoom) {
     const std::string name{formDefinition(form).layout.name};
     if (!game.loaded(form)) return name + " is not loaded";
@@ -120,10 +98,8 @@ std::string screenshotForm(const Game& game, FormId form, const std::string& fil
     const QImage picture = window.grabClientArea().toImage();
     // Encoded in memory first, so that a failed write is reported once,
     // here, and leaves no half-written picture behind.
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, "PNG")) return "cannot encode the picture of " + name;
+    const QByteArray png = encodePng(picture);
+    if (png.isEmpty()) return "cannot encode the picture of " + name;
     const QString problem = writeWhole(QString::fromStdString(file), png);
     if (!problem.isEmpty()) return "cannot write " + quote(file) + ": " + problem.toStdString();
     return {};

@@ -2,6 +2,7 @@
 
 // The Qt front end: turns the shown forms of a game into real windows.
 
+#include <optional>
 #include <string>
 
 #include "shell/game.h"
@@ -16,8 +17,10 @@ struct SessionFiles {
 };
 
 // Runs the game in real windows until it ends; returns the exit status.
-// Needs a QApplication. With `gamepads`, connected game controllers play too.
-int runWindows(Game& game, int zoom, const SessionFiles& session = {}, bool gamepads = true);
+// Needs a QApplication. Without a `zoom` the windows take the largest that
+// fits the screen. With `gamepads`, connected game controllers play too.
+int runWindows(Game& game, std::optional<int> zoom, const SessionFiles& session = {},
+               bool gamepads = true);
 
 // Writes what the form's client area shows, controls included, as a PNG.
 // Returns an error message, empty on success. Needs a QApplication (the

@@ -16,7 +16,21 @@ void GameClock::start() {
     // A replay may have set the period after the clock was made.
     timer_.setInterval(game_.clockPeriodMs());
     elapsed_.start();
-    timer_.start();
+    running_ = true;
+    if (!paused_) timer_.start();
+}
+
+void GameClock::stop() {
+    running_ = false;
+    timer_.stop();
+}
+
+void GameClock::setPaused(bool paused) {
+    paused_ = paused;
+    if (paused)
+        timer_.stop();
+    else if (running_)
+        timer_.start();
 }
 
 void GameClock::tick() {

@@ -25,7 +25,10 @@ public:
     void setStep(std::function<void()> step) { step_ = std::move(step); }
 
     void start();
-    void stop() { timer_.stop(); }
+    void stop();
+    // A paused clock ticks nothing until it is resumed; a stopped one stays
+    // stopped.
+    void setPaused(bool paused);
 
 private:
     void tick();
@@ -34,6 +37,8 @@ private:
     std::function<void()> afterTick_;
     std::function<void()> step_;
     QTimer timer_;
+    bool running_ = false;
+    bool paused_ = false;
     // Real time, for the benchmark's record of how well the ticks keep pace.
     QElapsedTimer elapsed_;
 };

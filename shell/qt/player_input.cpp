@@ -40,7 +40,7 @@ bool PlayerInput::click(FormId form, std::string_view object) {
 }
 
 bool PlayerInput::keyDown(FormId form, std::int16_t code) {
-    if (heldBack_) return false;
+    if (heldBack_ || paused_) return false;
     return pass([&] { return game_.keyDown(form, code); },
                 [&] { return "key " + formName(form) + " " + std::to_string(code); });
 }

@@ -42,6 +42,8 @@ public:
     void setLog(InputLog* log) { log_ = log; }
     void holdBack(bool held) { heldBack_ = held; }
     bool heldBack() const { return heldBack_; }
+    // A paused game takes no key-downs; the rest of the windows work on.
+    void setPaused(bool paused) { paused_ = paused; }
 
 private:
     template <typename Apply, typename Line>
@@ -50,6 +52,7 @@ private:
     Game& game_;
     InputLog* log_ = nullptr;
     bool heldBack_ = false;
+    bool paused_ = false;
 };
 
 }  // namespace tt

@@ -10,7 +10,14 @@ QIcon formIcon(const Game& game, std::string_view picture) {
     if (picture.empty()) return {};
     const Picture* found = game.picture(picture);
     if (!found || !found->pixels) return {};
-    return QIcon(QPixmap::fromImage(EmbeddedPictures::toImage(*found).copy()));
+    const QImage image = EmbeddedPictures::toImage(*found).copy();
+    // Whole pixels at every size the desktop's icons come in, as the
+    // installed icons are made, so no size is left to blurry scaling.
+    QIcon icon;
+    for (const int size : kIconSizes)
+        icon.addPixmap(QPixmap::fromImage(
+            image.scaled(size, size, Qt::KeepAspectRatio, Qt::FastTransformation)));
+    return icon;
 }
 
 }  // namespace tt

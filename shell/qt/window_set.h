@@ -6,13 +6,17 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 #include <array>
+#include <map>
 #include <functional>
 #include <memory>
 
 #include "shell/game.h"
+#include "shell/qt/field_overlay.h"
 #include "shell/qt/form_input.h"
+#include "shell/qt/front_end_keys.h"
 #include "shell/qt/form_window.h"
 #include "shell/qt/player_input.h"
 
@@ -33,6 +37,26 @@ public:
     // Where every window's input goes on to the game.
     PlayerInput& playerInput() { return playerInput_; }
 
+    // The zoom of every window, changed by whole steps within what fits the
+    // screen; automatic is the largest that fits.
+    int zoom() const { return zoom_; }
+    void setZoom(int zoom);
+    int automaticZoom() const;
+    // The play field fullscreen, or back in its window.
+    void toggleFullScreen();
+    // A paused game's clock stands still and it takes no input but the
+    // close boxes. `changed` hears of each pause and resume.
+    void togglePause();
+    bool paused() const { return overlay_.paused; }
+    void onPauseChanged(std::function<void(bool paused)> changed) {
+        pauseChanged_ = std::move(changed);
+    }
+    // What the windows draw over the play field.
+    const FieldOverlay& overlay() const { return overlay_; }
+    void toggleKeysPanel();
+    // Saves what the play field shows in the pictures folder and says where.
+    void saveScreenshot();
+
     bool takesInput(FormId form) const override;
     void click(FormId form, std::string_view object) override;
     void keyDown(FormId form, std::int16_t code) override;
@@ -51,6 +75,18 @@ protected:
 private:
     FormWindow* create(FormId form);
     void placeNew(FormWindow& window);
+    void moveTo(FormWindow& window, QPoint corner);
+    void replaceAfterZoom();
+    struct PlacedWindows placedWindows() const;
+    QMargins frameMargins() const;
+    QSize windowSize(FormId form) const;
+    bool frontEndKeyPressed(FormId form, const class QKeyEvent& key);
+    void act(FrontEndKey key);
+    void setPaused(bool paused);
+    void showNote(const QString& note);
+    void overlayChanged();
+    void followFullScreen(FormWindow& window, bool released = false);
+    void releaseFromPlayField();
     void destroy(FormId form);
     void activateModal();
     std::optional<FormId> formOfWidget(QObject* object) const;
@@ -63,6 +99,13 @@ private:
     std::function<void()> ended_;
     bool endReported_ = false;
     std::unique_ptr<class LostWindows> lostWindows_;
+    FieldOverlay overlay_;
+    bool keysPanelOffered_ = false;
+    QTimer noteTimer_;
+    mutable std::map<std::pair<FormId, int>, QSize> windowSizes_;
+    // Where each window's frame was put.
+    std::array<std::optional<QPoint>, kFormCount> placedAt_{};
+    std::function<void(bool)> pauseChanged_;
 };
 
 }  // namespace tt

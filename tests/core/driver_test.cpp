@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/expectations.h"
+#include "app/key_help.h"
 #include "app/options.h"
 #include "shell/start_layout.h"
 #include "tests/core/game_fixture.h"
@@ -240,9 +241,20 @@ TEST(Options, CommandLine) {
     EXPECT_EQ(headless->clockMs, 20);
     EXPECT_EQ(headless->script, "-");
     EXPECT_TRUE(headless->gamepad);
+    // Without --zoom the windows find the zoom that fits the screen.
+    EXPECT_FALSE(headless->zoom);
     const auto noPads = parseOptions({"--no-gamepad", "--zoom", "2"}, error);
     ASSERT_TRUE(noPads);
     EXPECT_FALSE(noPads->gamepad);
+    EXPECT_EQ(noPads->zoom, 2);
+}
+
+TEST(CommandLine, HelpListsEveryKeyOfTheWindows) {
+    const std::string help = helpText();
+    EXPECT_EQ(help.rfind(kUsage, 0), 0u);
+    for (const auto& key : kKeyHelp) EXPECT_NE(help.find(key.keys), std::string::npos) << key.keys;
+    for (const auto& key : kWindowKeyHelp)
+        EXPECT_NE(help.find(key.keys), std::string::npos) << key.keys;
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ open_settings() {
 }
 
 step "starting $program"
-QT_QPA_PLATFORM=xcb "$program" >"$work/out.txt" 2>&1 &
+QT_QPA_PLATFORM=xcb "$program" --zoom 1 >"$work/out.txt" 2>&1 &
 game_pid=$!
 main=$(wait_for_window "Ember2 - Online" | head -n 1)
 sleep 0.5

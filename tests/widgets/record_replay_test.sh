@@ -63,7 +63,7 @@ wm_pid=$!
 sleep 1
 
 step "recording at --clock-ms 10"
-QT_QPA_PLATFORM=xcb "$program" --clock-ms 10 --record "$work/session.txt" >"$work/out.txt" 2>&1 &
+QT_QPA_PLATFORM=xcb "$program" --zoom 1 --clock-ms 10 --record "$work/session.txt" >"$work/out.txt" 2>&1 &
 game_pid=$!
 main=$(wait_for_window "Ember2 - Online" | head -n 1)
 sleep 0.5
@@ -143,7 +143,7 @@ grep -qE "^$work/changed\.txt:[0-9]+: expected [^ =]+=[^ ]*, got .*\$" "$work/ch
   fail "a changed tick said: $(cat "$work/changed.err")"
 
 step "replaying in the windows"
-QT_QPA_PLATFORM=xcb "$program" --replay "$recording" >"$work/replay.txt" 2>&1 &
+QT_QPA_PLATFORM=xcb "$program" --zoom 1 --replay "$recording" >"$work/replay.txt" 2>&1 &
 game_pid=$!
 for attempt in $(seq 1 120); do
   grep -q '^replay: ' "$work/replay.txt" && break
