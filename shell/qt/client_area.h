@@ -3,6 +3,7 @@
 // The client area of a form's window: paints the scene zoomed with crisp
 // pixels, turns clicks on pictures and key-downs into the game's input.
 
+#include <QImage>
 #include <QWidget>
 
 #include <cstdint>
@@ -44,6 +45,7 @@ protected:
 
 private:
     void drawScene(const FormObjects& objects, bool everything);
+    void drawZoomed(QPainter& painter, const QImage& frame, const QRect& source, int scale);
 
     const Game& game_;
     FormId form_;
@@ -57,6 +59,8 @@ private:
     std::int64_t drawNanos_ = 0;
     std::optional<std::string_view> pressed_;
     const FieldOverlay* overlay_ = nullptr;
+    // One device row of the zoomed scene, reused for every game row.
+    QImage strip_;
     bool grabbing_ = false;
 };
 

@@ -179,7 +179,10 @@ QRect ScenePainter::refresh(const FormObjects& objects, bool everything) {
     const QSize size(toPixels(layout_.clientWidth), toPixels(layout_.clientHeight));
     const bool first = frame_.isNull();
     std::swap(frame_, previous_);
-    if (frame_.size() != size) frame_ = QImage(size, QImage::Format_RGB32);
+    // The format of the windows' backing store, so that the zoom into it is
+    // a plain scaled copy, with no conversion of every pixel; the frame
+    // itself is always opaque.
+    if (frame_.size() != size) frame_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
     render(objects);
     const QRect smooth = smoothLabels_.changes(objects, frame_.rect());
     if (first || everything || previous_.size() != size) return frame_.rect();
