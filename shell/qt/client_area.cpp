@@ -64,11 +64,12 @@ void ClientArea::drawScene(const FormObjects& objects, bool everything) {
     if (!changed.isEmpty()) update(zoom_.logicalRect(changed).adjusted(-1, -1, 1, 1));
 }
 
-// Each game row is scaled across once, into a strip one device row high,
-// and the strip is then copied down the row's block of device rows: the
-// nearest-neighbour scaling is paid once a game row rather than once a
-// device row, and plain copies are the fastest thing a painter does. The
-// strip is all that is kept, so nothing grows with the square of the zoom.
+// The rows asked for are scaled across in one go into a band one device row
+// high for each game row, and each band row is then copied down its game
+// row's block of device rows: the nearest-neighbour scaling is paid once a
+// game row rather than once a device row, and plain copies are the fastest
+// thing a painter does. Only the band is kept, which grows with the zoom,
+// not with its square.
 void ClientArea::drawZoomed(QPainter& painter, const QImage& frame, const QRect& source,
                             int scale) {
     if (scale == 1) {
@@ -76,17 +77,18 @@ void ClientArea::drawZoomed(QPainter& painter, const QImage& frame, const QRect&
         return;
     }
     const int width = source.width() * scale;
-    if (strip_.width() < width || strip_.format() != frame.format())
-        strip_ = QImage(width, 1, frame.format());
-    const QRect across(0, 0, width, 1);
-    for (int row = source.top(); row <= source.bottom(); ++row) {
-        {
-            QPainter strip(&strip_);
-            strip.setCompositionMode(QPainter::CompositionMode_Source);
-            strip.drawImage(across, frame, QRect(source.left(), row, source.width(), 1));
-        }
+    if (band_.width() < width || band_.height() < frame.height() || band_.format() != frame.format())
+        band_ = QImage(width, frame.height(), frame.format());
+    {
+        QPainter across(&band_);
+        across.setCompositionMode(QPainter::CompositionMode_Source);
+        across.drawImage(QRect(0, 0, width, source.height()), frame, source);
+    }
+    for (int row = 0; row < source.height(); ++row) {
+        const QRect line(0, row, width, 1);
+        const int top = (source.top() + row) * scale;
         for (int copy = 0; copy < scale; ++copy)
-            painter.drawImage(QPoint(source.left() * scale, row * scale + copy), strip_, across);
+            painter.drawImage(QPoint(source.left() * scale, top + copy), band_, line);
     }
 }
 

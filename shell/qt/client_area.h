@@ -59,8 +59,8 @@ private:
     std::int64_t drawNanos_ = 0;
     std::optional<std::string_view> pressed_;
     const FieldOverlay* overlay_ = nullptr;
-    // One device row of the zoomed scene, reused for every game row.
-    QImage strip_;
+    // The scene's rows scaled across, reused from paint to paint.
+    QImage band_;
     bool grabbing_ = false;
 };
 
