@@ -1,5 +1,8 @@
 #include "shell/qt/window_placement.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <algorithm>
 
 namespace tt {
@@ -50,10 +53,18 @@ QPoint wanted(FormId form, const QSize& size, const QRect& desk, const PlacedWin
 
 }  // namespace
 
+QRect availableDesktop() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+QPoint clampToDesk(QPoint corner, const QSize& size, const QRect& desk) {
+    return {std::clamp(corner.x(), desk.left(), std::max(desk.left(), desk.right() + 1 - size.width())),
+            std::clamp(corner.y(), desk.top(), std::max(desk.top(), desk.bottom() + 1 - size.height()))};
+}
+
 QPoint placeWindow(FormId form, const QSize& size, const QRect& desk, const PlacedWindows& placed) {
-    const QPoint where = wanted(form, size, desk, placed);
-    return {std::clamp(where.x(), desk.left(), std::max(desk.left(), desk.right() + 1 - size.width())),
-            std::clamp(where.y(), desk.top(), std::max(desk.top(), desk.bottom() + 1 - size.height()))};
+    return clampToDesk(wanted(form, size, desk, placed), size, desk);
 }
 
 }  // namespace tt

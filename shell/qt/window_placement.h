@@ -25,6 +25,12 @@ struct PlacedWindows {
     QSize playSize;
 };
 
+// The primary screen's room for windows, panels left out.
+QRect availableDesktop();
+
+// `corner` moved as little as puts a window of outer size `size` on `desk`.
+QPoint clampToDesk(QPoint corner, const QSize& size, const QRect& desk);
+
 // The top-left corner of a window of outer size `size` on `desk`.
 QPoint placeWindow(FormId form, const QSize& size, const QRect& desk, const PlacedWindows& placed);
 

@@ -19,8 +19,12 @@
 #include "shell/qt/front_end_keys.h"
 #include "shell/qt/form_window.h"
 #include "shell/qt/player_input.h"
+#include "shell/qt/window_placement.h"
 
 namespace tt {
+
+inline constexpr std::array<FormId, kFormCount> kAllForms{FormId::Main, FormId::Play, FormId::GX,
+                                                          FormId::Settings, FormId::Say};
 
 class WindowSet final : public QObject, public FormInput {
 public:
@@ -77,7 +81,7 @@ private:
     void placeNew(FormWindow& window);
     void moveTo(FormWindow& window, QPoint corner);
     void replaceAfterZoom();
-    struct PlacedWindows placedWindows() const;
+    PlacedWindows placedWindows() const;
     QMargins frameMargins() const;
     QSize windowSize(FormId form) const;
     bool frontEndKeyPressed(FormId form, const class QKeyEvent& key);
