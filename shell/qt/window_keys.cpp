@@ -16,7 +16,8 @@
 namespace tt {
 
 int WindowSet::automaticZoom() const {
-    return zoomThatFits(game_, availableDesktop(), frameMargins());
+    return zoomThatFits(availableDesktop(), frameMargins(),
+                        [this](FormId form, int zoom) { return windowSize(form, zoom); });
 }
 
 void WindowSet::setZoom(int zoom) {

@@ -44,11 +44,11 @@ PlacedWindows WindowSet::placedWindows() const {
 // A window's size follows from its form and the zoom alone; it is worked
 // out here rather than read off the window, which a window manager resizes
 // only some time after it is asked to.
-QSize WindowSet::windowSize(FormId form) const {
-    const auto key = std::pair(form, zoom_);
+QSize WindowSet::windowSize(FormId form, std::optional<int> zoom) const {
+    const auto key = std::pair(form, zoom.value_or(zoom_));
     auto known = windowSizes_.find(key);
     if (known == windowSizes_.end())
-        known = windowSizes_.emplace(key, windowSizeAt(game_, form, zoom_)).first;
+        known = windowSizes_.emplace(key, windowSizeAt(game_, form, key.second)).first;
     return known->second;
 }
 

@@ -83,7 +83,8 @@ private:
     void replaceAfterZoom();
     PlacedWindows placedWindows() const;
     QMargins frameMargins() const;
-    QSize windowSize(FormId form) const;
+    // At the windows' zoom, or another.
+    QSize windowSize(FormId form, std::optional<int> zoom = {}) const;
     bool frontEndKeyPressed(FormId form, const class QKeyEvent& key);
     void act(FrontEndKey key);
     void setPaused(bool paused);

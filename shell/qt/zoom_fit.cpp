@@ -26,9 +26,10 @@ QSize windowSizeAt(const Game& game, FormId form, int zoom) {
     return window.size();
 }
 
-int zoomThatFits(const Game& game, const QRect& available, const QMargins& frame, int highest) {
-    return largestZoomThatFits(available.size(), frame, highest, [&game](int zoom) {
-        return windowSizeAt(game, FormId::Main, zoom).expandedTo(windowSizeAt(game, FormId::Play, zoom));
+int zoomThatFits(const QRect& available, const QMargins& frame,
+                 const std::function<QSize(FormId form, int zoom)>& windowAt) {
+    return largestZoomThatFits(available.size(), frame, kHighestZoom, [&windowAt](int zoom) {
+        return windowAt(FormId::Main, zoom).expandedTo(windowAt(FormId::Play, zoom));
     });
 }
 
@@ -36,7 +37,9 @@ int startingZoom(const Game& game, std::optional<int> requested, std::ostream& w
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return requested.value_or(kLowestZoom);
     const QRect desk = screen->availableGeometry();
-    const int fits = zoomThatFits(game, desk, kUsualFrame);
+    const int fits = zoomThatFits(desk, kUsualFrame, [&game](FormId form, int zoom) {
+        return windowSizeAt(game, form, zoom);
+    });
     if (!requested) return fits;
     if (*requested <= fits) return *requested;
     warnings << "turnip-trek: zoom " << *requested << " does not fit the screen (" << desk.width()

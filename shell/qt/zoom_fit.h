@@ -32,10 +32,11 @@ int largestZoomThatFits(const QSize& available, const QMargins& frame, int highe
 // client area and the menu bar, which grows with the zoom.
 QSize windowSizeAt(const Game& game, FormId form, int zoom);
 
-// The largest zoom up to `highest` at which the start screen and the play
-// field, the windows a player needs, each fit `available` in their frames.
-int zoomThatFits(const Game& game, const QRect& available, const QMargins& frame,
-                 int highest = kHighestZoom);
+// The largest zoom at which the start screen and the play field, the
+// windows a player needs, each fit `available` in their frames, given their
+// sizes at each zoom.
+int zoomThatFits(const QRect& available, const QMargins& frame,
+                 const std::function<QSize(FormId form, int zoom)>& windowAt);
 
 // The zoom the windows open at on the primary screen: the largest that fits
 // without `requested`; `requested` when it fits, else the largest that
