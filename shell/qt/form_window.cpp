@@ -72,8 +72,6 @@ FormWindow::FormWindow(const Game& game, FormId form, int zoom, FormInput* input
     applyZoom(client_->zoom());
     // The client area has the layout's size; the window is built around it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    // The client area's own place: the frame is not back yet.
-    setGeometry(QRect(windowedGeometry_.topLeft(), size()));
 }
 
 const Zoom& FormWindow::zoom() const { return client_->zoom(); }
