@@ -8,6 +8,7 @@
 #include "shell/qt/key_codes.h"
 #include "shell/qt/measurement.h"
 #include "shell/qt/smooth_labels.h"
+#include "shell/qt/zoomed_copy.h"
 
 namespace tt {
 ClientArea::ClientArea(const Game& game, FormId form, const Zoom& zoom, FormInput* input,
@@ -64,31 +65,36 @@ void ClientArea::drawScene(const FormObjects& objects, bool everything) {
     if (!changed.isEmpty()) update(zoom_.logicalRect(changed).adjusted(-1, -1, 1, 1));
 }
 
-// The rows asked for are scaled across in one go into a band one device row
-// high for each game row, and each band row is then copied down its game
-// row's block of device rows: the nearest-neighbour scaling is paid once a
-// game row rather than once a device row, and plain copies are the fastest
-// thing a painter does. Only the band is kept, which grows with the zoom,
-// not with its square.
-void ClientArea::drawZoomed(QPainter& painter, const QImage& frame, const QRect& source,
+namespace {
+
+// The device pixels of a region given in logical pixels, every pixel a
+// logical pixel touches included.
+QRegion deviceRegion(const QRegion& logical, qreal ratio) {
+    if (ratio == 1) return logical;
+    QRegion device;
+    for (const QRect& part : logical)
+        device |= QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio).toAlignedRect();
+    return device;
+}
+
+}  // namespace
+
+void ClientArea::drawZoomed(QPainter& painter, const QImage& frame, const QRegion& area,
                             int scale) {
-    if (scale == 1) {
-        painter.drawImage(source.topLeft(), frame, source);
+    if (const DirectTarget direct = directTarget(painter); direct.image) {
+        for (const QRect& part : area & direct.allowed)
+            copyZoomed(frame, scale, *direct.image, direct.origin, part);
         return;
     }
-    const int width = source.width() * scale;
-    if (band_.width() < width || band_.height() < frame.height() || band_.format() != frame.format())
-        band_ = QImage(width, frame.height(), frame.format());
-    {
-        QPainter across(&band_);
-        across.setCompositionMode(QPainter::CompositionMode_Source);
-        across.drawImage(QRect(0, 0, width, source.height()), frame, source);
-    }
-    for (int row = 0; row < source.height(); ++row) {
-        const QRect line(0, row, width, 1);
-        const int top = (source.top() + row) * scale;
-        for (int copy = 0; copy < scale; ++copy)
-            painter.drawImage(QPoint(source.left() * scale, top + copy), band_, line);
+    // Anywhere else (a grab, a screen of another depth) the painter scales,
+    // in one pass over the whole game pixels under each part.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    for (const QRect& part : area) {
+        const QRect source = QRect(QPoint(part.left() / scale, part.top() / scale),
+                                   QPoint(part.right() / scale, part.bottom() / scale))
+                                 .intersected(frame.rect());
+        if (source.isEmpty()) continue;
+        painter.drawImage(QRect(source.topLeft() * scale, source.size() * scale), frame, source);
     }
 }
 
@@ -106,23 +112,15 @@ void ClientArea::paintEvent(QPaintEvent* event) {
     if (!drawn_) drawScene(*objects, true);
     QElapsedTimer timer;
     timer.start();
-    // Only the game pixels under the part asked for are drawn, each scaled
-    // straight into its whole block of device pixels: no zoomed copy is
-    // kept, so painting costs what the window shows, not the zoom squared.
+    // Only the part asked for is drawn, each game pixel straight into its
+    // whole block of device pixels: no zoomed copy is kept, so painting
+    // costs what the window shows, not the zoom squared.
     const int scale = zoom_.devicePixelsPerPixel();
     const QImage& frame = painter_.frame();
-    const QRect asked = QRectF(QRectF(event->rect()).topLeft() * ratio,
-                               QRectF(event->rect()).size() * ratio)
-                            .toAlignedRect()
-                            .intersected(device);
-    const QRect source = QRect(QPoint(asked.left() / scale, asked.top() / scale),
-                               QPoint(asked.right() / scale, asked.bottom() / scale))
-                             .intersected(frame.rect());
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    if (!source.isEmpty()) drawZoomed(painter, frame, source, scale);
-    // Any sliver a fractional screen scale leaves at the edges.
     const QSize drawn = frame.size() * scale;
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    drawZoomed(painter, frame, deviceRegion(event->region(), ratio) & QRect(QPoint(), drawn), scale);
+    // Any sliver a fractional screen scale leaves at the edges.
     if (drawn.width() < device.width())
         painter.fillRect(QRect(drawn.width(), 0, device.width() - drawn.width(), device.height()),
                          painter_.backColour());

@@ -4,6 +4,7 @@
 // pixels, turns clicks on pictures and key-downs into the game's input.
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 
 #include <cstdint>
@@ -45,7 +46,7 @@ protected:
 
 private:
     void drawScene(const FormObjects& objects, bool everything);
-    void drawZoomed(QPainter& painter, const QImage& frame, const QRect& source, int scale);
+    void drawZoomed(QPainter& painter, const QImage& frame, const QRegion& area, int scale);
 
     const Game& game_;
     FormId form_;
@@ -59,8 +60,6 @@ private:
     std::int64_t drawNanos_ = 0;
     std::optional<std::string_view> pressed_;
     const FieldOverlay* overlay_ = nullptr;
-    // The scene's rows scaled across, reused from paint to paint.
-    QImage band_;
     bool grabbing_ = false;
 };
 
